@@ -1,0 +1,75 @@
+// lumio check FILE: would the editor open this file, and what does it hold.
+#include <cstdio>
+#include <filesystem>
+
+#include "apps/cli/commands.h"
+#include "core/model/program_files.h"
+#include "core/platform/file_io.h"
+#include "core/text/bytes.h"
+#include "core/text/gbk.h"
+
+namespace lumio::cli {
+namespace {
+
+void printStoreCounts(const char* label, const std::array<ProgramStore, 100>& stores) {
+    std::string list;
+    int holding = 0;
+    for (size_t i = 0; i < stores.size(); ++i) {
+        if (stores[i].empty()) continue;
+        ++holding;
+        if (!list.empty()) list += ", ";
+        list += std::to_string(i + 1) + " (" + std::to_string(stores[i].count()) + ")";
+    }
+    std::printf("%s: %d%s%s\n", label, holding, holding ? ": " : "", list.c_str());
+}
+
+int refuse(const std::string& path, const FileFailure& failure, const UserMessage& message) {
+    if (failure.error == FileError::Unreadable) {
+        std::fprintf(stderr, "lumio: %s\n", failure.detail.c_str());
+        return 2;
+    }
+    std::printf("%s: refused: %s", path.c_str(), fileErrorName(failure.error));
+    if (!message.text.empty()) std::printf(" (the editor says \"%s\")", toUtf8(message.text).c_str());
+    std::printf("\n");
+    return 1;
+}
+
+int checkProgram(const std::filesystem::path& path) {
+    auto bytes = readProgramFile(path);
+    if (!bytes) return refuse(path.string(), bytes.error(), programFileMessage(bytes.error()));
+    Program program;
+    loadProgramImage(program, *bytes);
+    std::printf("%s: ok\n", path.string().c_str());
+    std::printf("image length: %zu bytes\n", bytes->size());
+    std::printf("body size: %u bytes\n", programBodySize(program));
+    std::printf("main program: %zu statements\n", program.main.count());
+    printStoreCounts("functions", program.functions);
+    printStoreCounts("threads", program.threads);
+    std::printf("user names: %zu lines\n", program.names.namedCount());
+    return 0;
+}
+
+int checkBlock(const std::filesystem::path& path) {
+    ProgramStore store;
+    auto loaded = loadBlockFile(store, path);
+    if (!loaded) return refuse(path.string(), loaded.error(), blockFileMessage(loaded.error()));
+    auto bytes = readWholeFile(path);
+    std::printf("%s: ok\n", path.string().c_str());
+    std::printf("image length: %u bytes\n", bytes && bytes->size() >= 6 ? readU32BigEndian(*bytes, 2) : 0u);
+    std::printf("statements: %zu\n", store.count());
+    return 0;
+}
+
+}  // namespace
+
+int runCheck(const Arguments& arguments) {
+    if (arguments.size() != 1) return usageError("check", "check takes exactly one FILE");
+    const std::filesystem::path path = arguments[0];
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return usageError("check", "cannot read '" + arguments[0] + "': not a readable file");
+    if (endsWith(arguments[0], ".hs5")) return checkBlock(path);
+    return checkProgram(path);
+}
+
+}  // namespace lumio::cli

@@ -1,0 +1,25 @@
+#pragma once
+// The subcommands of the lumio tool. Each takes the arguments after its name and returns the exit
+// code: 0 success, 1 the command's own negative answer, 2 usage errors or unreadable input.
+#include <string>
+#include <vector>
+
+namespace lumio::cli {
+
+using Arguments = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    const char* usage;    // one line, shown by --help
+    int (*run)(const Arguments& arguments);
+};
+
+// Every subcommand, in the order --help lists them.
+const std::vector<Command>& commands();
+
+int runCheck(const Arguments& arguments);
+
+// Prints "lumio: <message>" and the usage line of `command` to standard error; returns 2.
+int usageError(const char* command, const std::string& message);
+
+}  // namespace lumio::cli

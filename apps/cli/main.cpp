@@ -1,0 +1,57 @@
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "apps/cli/commands.h"
+
+namespace lumio::cli {
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> list{
+        {"check", "lumio check FILE              check that a .zt5 or .hs5 file would open, and summarise it", runCheck},
+    };
+    return list;
+}
+
+int usageError(const char* command, const std::string& message) {
+    std::fprintf(stderr, "lumio: %s\n", message.c_str());
+    for (const Command& entry : commands())
+        if (command != nullptr && std::strcmp(entry.name, command) == 0) std::fprintf(stderr, "usage: %s\n", entry.usage);
+    return 2;
+}
+
+}  // namespace lumio::cli
+
+namespace {
+
+void printHelp() {
+    std::printf("lumio %s: headless tool for Lumio controller programs (.zt5 program files, .hs5 block files)\n\n",
+                LUMIO_VERSION);
+    std::printf("usage:\n");
+    for (const auto& entry : lumio::cli::commands()) std::printf("  %s\n", entry.usage);
+    std::printf("  lumio --help | --version\n\n");
+    std::printf("Texts are printed as UTF-8. Exit codes: 0 success, 1 the file or input was refused, 2 usage error\n"
+                "or unreadable file.\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        printHelp();
+        return 2;
+    }
+    const std::string first = argv[1];
+    if (first == "--help" || first == "-h" || first == "help") {
+        printHelp();
+        return 0;
+    }
+    if (first == "--version") {
+        std::printf("lumio %s\n", LUMIO_VERSION);
+        return 0;
+    }
+    for (const auto& entry : lumio::cli::commands()) {
+        if (first == entry.name) return entry.run(lumio::cli::Arguments(argv + 2, argv + argc));
+    }
+    return lumio::cli::usageError(nullptr, "unknown command '" + first + "' (see lumio --help)");
+}

@@ -1,0 +1,96 @@
+#include "core/lang/operands/naming.h"
+
+#include <array>
+
+#include "core/text/bytes.h"
+#include "core/text/numbers.h"
+#include "core/text/text_table.h"
+
+namespace lumio {
+namespace {
+
+// The category words of the naming dialog double as reserved prefixes for user names.
+const TextTable& categoryWords() {
+    static const TextTable words{"全局整数", "全局数组", "全局浮点数", "定时器", "位变量",
+                                 "函数",     "输入",     "输出",       "数据口", "线程"};
+    return words;
+}
+
+bool isNameByte(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c >= 0x80;
+}
+
+void clearEntriesFor(RenameTable& names, std::string_view defaultName) {
+    for (RenameEntry& entry : names.entries)
+        if (entry.defaultName == defaultName) entry = RenameEntry{};
+}
+
+}  // namespace
+
+std::string renameVariable(RenameTable& names, std::string_view defaultName, std::string_view newName,
+                           Edition /*edition*/) {
+    static const std::string reset = toGbk("已复位");
+    if (newName.empty()) {
+        clearEntriesFor(names, defaultName);
+        return reset;
+    }
+    if (defaultName.empty()) return toGbk("空字符不行");
+    for (size_t i = 0; i < categoryWords().size(); ++i)
+        if (matchesNumberedPrefix(newName, categoryWords().at(i)))
+            return toGbk("与系统名称重复：") + std::string(defaultName) + " = " + std::string(newName);
+    if (newName == defaultName) {
+        clearEntriesFor(names, defaultName);
+        return reset;
+    }
+    std::string normalised(defaultName);
+    for (char c : newName)
+        if (!isNameByte(static_cast<unsigned char>(c))) return toGbk("新名称不合法（应该由字符数字下划线组成）");
+    for (const RenameEntry& entry : names.entries)
+        if (!entry.defaultName.empty() && entry.userName == newName && entry.defaultName != normalised)
+            return toGbk("重复: ") + entry.defaultName;
+    clearEntriesFor(names, normalised);
+    for (RenameEntry& entry : names.entries) {
+        if (entry.defaultName.empty()) {
+            entry = RenameEntry{normalised, std::string(newName)};
+            return {};
+        }
+    }
+    if (names.entries.size() < RenameTable::kCapacity) names.entries.push_back(RenameEntry{normalised, std::string(newName)});
+    return {};
+}
+
+std::string exportNames(const RenameTable& names) {
+    std::string text;
+    for (const RenameEntry& entry : names.entries) {
+        if (entry.defaultName.empty()) continue;
+        text += entry.userName;
+        text += "\t=\t";
+        text += entry.defaultName;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string importNames(RenameTable& names, std::string_view text, Edition edition) {
+    size_t position = 0;
+    while (position < text.size()) {
+        size_t end = text.find_first_of("\r\n", position);
+        const bool lastWithoutBreak = end == std::string_view::npos;
+        if (lastWithoutBreak) end = text.size();
+        const std::string_view line = text.substr(position, end - position);
+        position = end;
+        while (position < text.size() && (text[position] == '\r' || text[position] == '\n')) ++position;
+        if (line.empty()) continue;
+        // A trailing single character without a line break is not read.
+        if (lastWithoutBreak && line.size() == 1) break;
+        const size_t equals = line.find('=');
+        const bool hasEquals = equals != std::string_view::npos;
+        const std::string userName = hasEquals ? trimBlanks(line.substr(0, equals)) : std::string();
+        const std::string defaultName = hasEquals ? trimBlanks(line.substr(equals + 1)) : std::string();
+        std::string message = renameVariable(names, defaultName, userName, edition);
+        if (!message.empty()) return lastWithoutBreak ? toGbk("最后一行") + message : message;
+    }
+    return {};
+}
+
+}  // namespace lumio

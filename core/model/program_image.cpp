@@ -1,0 +1,120 @@
+#include "core/model/program_image.h"
+
+#include <algorithm>
+
+#include "core/checks/crc16.h"
+#include "core/checks/file_seal.h"
+#include "core/lang/operands/naming.h"
+
+namespace lumio {
+
+std::uint32_t maxProgramImage(Edition edition) { return edition == Edition::Classic ? 199999 : 499999; }
+
+bool hasThreads(Edition edition) { return edition == Edition::Current; }
+
+const char* imageCheckName(ImageCheck check) {
+    switch (check) {
+    case ImageCheck::Ok: return "ok";
+    case ImageCheck::LengthField: return "length field";
+    case ImageCheck::Truncated: return "truncation";
+    case ImageCheck::Seal: return "seal";
+    case ImageCheck::FormatTag: return "format tag";
+    case ImageCheck::BodyCrc: return "body CRC";
+    case ImageCheck::BodySeal: return "body seal";
+    case ImageCheck::HeaderCrc: return "header CRC";
+    }
+    return "unknown";
+}
+
+std::uint32_t programBodySize(const Program& program, Edition edition) {
+    std::uint32_t size = program.main.imageSize();
+    for (const ProgramStore& store : program.functions) size += store.imageSize();
+    if (hasThreads(edition))
+        for (const ProgramStore& store : program.threads) size += store.imageSize();
+    const std::string namesText = exportNames(program.names);
+    if (!namesText.empty()) size += static_cast<std::uint32_t>(namesText.size()) + 6;
+    return size;
+}
+
+Bytes buildProgramImage(Program& program, Edition edition) {
+    Bytes image;
+    image.reserve(kImageHeaderSize + programBodySize(program, edition));
+    image.append(kImageHeaderSize, '\0');
+
+    program.main.storeId = 0;
+    program.main.writeImage(image);
+    for (int k = 1; k <= kFunctionCount; ++k) {
+        program.function(k).storeId = k;
+        program.function(k).writeImage(image);
+    }
+    if (hasThreads(edition)) {
+        for (int k = 1; k <= kThreadCount; ++k) {
+            program.thread(k).storeId = kThreadIdBase + k;
+            program.thread(k).writeImage(image);
+        }
+    }
+    const std::string namesText = exportNames(program.names);
+    if (!namesText.empty()) {
+        appendU32BigEndian(image, static_cast<std::uint32_t>(namesText.size() + 6));
+        appendU16BigEndian(image, kNamesBlockId);
+        image += namesText;
+    }
+
+    const ByteView body = ByteView(image).substr(kImageHeaderSize);
+    Bytes header;
+    appendU32BigEndian(header, static_cast<std::uint32_t>(image.size()));
+    header += std::string("\x05\x01\x00\x01", 4);
+    appendU16LowFirst(header, Crc16Modbus(body));
+    appendU16LowFirst(header, FileSeal(body));
+    appendU16LowFirst(header, Crc16Modbus(header));
+    image.replace(2, header.size(), header);
+    Bytes seal;
+    appendU16LowFirst(seal, FileSeal(ByteView(image).substr(2)));
+    image.replace(0, 2, seal);
+    return image;
+}
+
+ImageCheck checkProgramImage(ByteView bytes, Edition edition) {
+    if (bytes.size() < 6) return ImageCheck::LengthField;
+    const std::uint32_t total = readU32BigEndian(bytes, 2);
+    if (total < kMinProgramImage || total > maxProgramImage(edition)) return ImageCheck::LengthField;
+    if (bytes.size() < total) return ImageCheck::Truncated;
+    const ByteView image = bytes.substr(0, total);
+    const ByteView body = image.substr(kImageHeaderSize);
+    if (readU16LowFirst(image, 0) != FileSeal(image.substr(2))) return ImageCheck::Seal;
+    if (image.substr(6, 4) != ByteView("\x05\x01\x00\x01", 4)) return ImageCheck::FormatTag;
+    if (readU16LowFirst(image, 10) != Crc16Modbus(body)) return ImageCheck::BodyCrc;
+    if (readU16LowFirst(image, 12) != FileSeal(body)) return ImageCheck::BodySeal;
+    if (readU16LowFirst(image, 14) != Crc16Modbus(image.substr(2, 12))) return ImageCheck::HeaderCrc;
+    return ImageCheck::Ok;
+}
+
+void loadProgramImage(Program& program, ByteView bytes, Edition edition) {
+    program.clear();
+    if (bytes.size() < kImageHeaderSize) return;
+    const size_t total = std::min<size_t>(readU32BigEndian(bytes, 2), bytes.size());
+    size_t offset = kImageHeaderSize;
+    while (offset + kStoreHeaderSize <= total) {
+        const std::uint32_t length = readU32BigEndian(bytes, offset);
+        const int id = readU16BigEndian(bytes, offset + 4);
+        // An item shorter than its own header, or running past the image, cannot be walked over.
+        if (length < kStoreHeaderSize || length > total - offset) break;
+        const ByteView item = bytes.substr(offset, length);
+        if (id == 0) {
+            program.main.readImage(item);
+            program.main.storeId = 0;
+        } else if (id >= 1 && id <= kFunctionCount) {
+            program.function(id).readImage(item);
+            program.function(id).storeId = id;
+        } else if (hasThreads(edition) && id > kThreadIdBase && id <= kThreadIdBase + kThreadCount) {
+            program.thread(id - kThreadIdBase).readImage(item);
+            program.thread(id - kThreadIdBase).storeId = id;
+        } else if (id == kNamesBlockId && length > kStoreHeaderSize) {
+            program.names.clear();
+            importNames(program.names, item.substr(kStoreHeaderSize), edition);
+        }
+        offset += length;
+    }
+}
+
+}  // namespace lumio

@@ -1,0 +1,97 @@
+#include "core/model/program_store.h"
+
+#include <algorithm>
+
+namespace lumio {
+
+void ProgramStore::insertAfter(size_t index, Statement statement) {
+    if (!statements.empty() && index < statements.size())
+        statements.insert(statements.begin() + static_cast<std::ptrdiff_t>(index) + 1, std::move(statement));
+    else
+        statements.push_back(std::move(statement));
+    recomputeDepths();
+}
+
+void ProgramStore::insertBefore(size_t position, Statement statement) {
+    position = std::min(position, statements.size());
+    statements.insert(statements.begin() + static_cast<std::ptrdiff_t>(position), std::move(statement));
+}
+
+void ProgramStore::replaceAt(size_t index, Statement statement) {
+    if (index < statements.size()) statements[index] = std::move(statement);
+    recomputeDepths();
+}
+
+void ProgramStore::removeAt(size_t index) {
+    if (index < statements.size()) statements.erase(statements.begin() + static_cast<std::ptrdiff_t>(index));
+    recomputeDepths();
+}
+
+void ProgramStore::insertStoreAfter(const ProgramStore& other, size_t index) {
+    // Copy first: `other` may be this store.
+    const std::vector<Statement> copies = other.statements;
+    for (size_t i = 0; i < copies.size(); ++i) {
+        // index + i wraps for kAppend and stays beyond the end, which appends, as intended.
+        insertAfter(index + i, copies[i]);
+    }
+}
+
+void ProgramStore::clear() { statements.clear(); }
+
+void ProgramStore::recomputeDepths() {
+    std::uint8_t level = 0;
+    for (Statement& statement : statements) {
+        if (statement.isBlockBegin()) {
+            statement.depth = level;
+            if (level < kMaxDepth) ++level;
+        } else if (statement.isBlockEnd()) {
+            if (level > 0) --level;
+            statement.depth = level;
+        } else {
+            statement.depth = level;
+        }
+    }
+}
+
+std::uint32_t ProgramStore::imageSize() const {
+    if (statements.empty()) return 0;
+    std::uint32_t size = kStoreHeaderSize;
+    for (const Statement& statement : statements) size += static_cast<std::uint32_t>(recordLength(statement));
+    return size;
+}
+
+void ProgramStore::writeImage(Bytes& out) {
+    if (statements.empty()) return;
+    recomputeDepths();
+    out.reserve(out.size() + imageSize());
+    appendU32BigEndian(out, imageSize());
+    appendU16BigEndian(out, static_cast<std::uint16_t>(storeId));
+    for (const Statement& statement : statements) appendStatementRecord(out, statement);
+}
+
+Bytes ProgramStore::image() {
+    Bytes out;
+    writeImage(out);
+    return out;
+}
+
+void ProgramStore::readImage(ByteView source) {
+    clear();
+    if (source.size() < 4) return;
+    const std::uint32_t length = readU32BigEndian(source, 0);
+    if (length >= kMinStoreImage && length <= kMaxStoreImage) {
+        const size_t end = std::min<size_t>(length, source.size());
+        size_t offset = kStoreHeaderSize;
+        while (offset < end) {
+            const size_t recordSize = byteAt(source, offset);
+            // A zero length byte would never advance; a record running past the image end is not ours.
+            if (recordSize == 0 || offset + recordSize > end) break;
+            statements.push_back(readStatementRecord(source.substr(offset, recordSize)));
+            offset += recordSize;
+        }
+    }
+    storeId = 0;
+    recomputeDepths();
+}
+
+}  // namespace lumio

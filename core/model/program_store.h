@@ -1,0 +1,52 @@
+#pragma once
+// An ordered list of statements with its identity in a program image: the main program, one function,
+// one thread, or the clipboard. Its byte form is the StoreImage: 4-byte big-endian length (6 + the
+// records), 2-byte big-endian storeId, then the StatementRecords back to back. An empty store has no
+// image at all.
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/model/statement.h"
+#include "core/text/bytes.h"
+
+namespace lumio {
+
+inline constexpr size_t kAppend = std::numeric_limits<size_t>::max();
+// A StoreImage length field is accepted only inside this range.
+inline constexpr std::uint32_t kMinStoreImage = 7;
+inline constexpr std::uint32_t kMaxStoreImage = 200000;
+inline constexpr size_t kStoreHeaderSize = 6;
+
+class ProgramStore {
+public:
+    std::vector<Statement> statements;
+    int storeId = 0;
+    std::string blockExtension = ".hs5";
+
+    size_t count() const { return statements.size(); }
+    bool empty() const { return statements.empty(); }
+    const Statement& operator[](size_t index) const { return statements[index]; }
+
+    // Inserts after `index`; an index outside the store (kAppend included) appends.
+    void insertAfter(size_t index, Statement statement);
+    // Inserts at `position` (count appends); depths are left to the caller.
+    void insertBefore(size_t position, Statement statement);
+    void replaceAt(size_t index, Statement statement);
+    void removeAt(size_t index);
+    // Copies every statement of `other` so that they stand contiguously after `index`.
+    void insertStoreAfter(const ProgramStore& other, size_t index);
+    void clear();
+    void recomputeDepths();
+
+    std::uint32_t imageSize() const;
+    // Appends the StoreImage (nothing for an empty store) after recomputing depths.
+    void writeImage(Bytes& out);
+    Bytes image();
+    // Replaces the content with the records of `source`, a StoreImage. A length field outside
+    // 7..200000 leaves the store empty; records that do not tile the image end the walk there.
+    void readImage(ByteView source);
+};
+
+}  // namespace lumio
