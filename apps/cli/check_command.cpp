@@ -68,7 +68,8 @@ int runCheck(const Arguments& arguments) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return usageError("check", "cannot read '" + arguments[0] + "': not a readable file");
-    if (endsWith(arguments[0], ".hs5")) return checkBlock(path);
+    // Block files by their extension in any case, so a wrongly written ".HS5" is refused as a block file.
+    if (endsWith(asciiUpper(arguments[0]), ".HS5")) return checkBlock(path);
     return checkProgram(path);
 }
 

@@ -14,6 +14,20 @@ TEST(Crc16Modbus, KnownValues) {
     EXPECT_EQ(Crc16ModbusUpdate(Crc16Modbus("12345"), "6789"), 0x4B37);
 }
 
+TEST(Crc16Modbus, WholeEqualsByteByByte) {
+    // The eight-byte fast path and the one-byte path must agree at every length and alignment.
+    Bytes data;
+    for (int i = 0; i < 70; ++i) data.push_back(static_cast<char>(i * 37 + 11));
+    for (size_t offset = 0; offset < 3; ++offset) {
+        for (size_t length = 0; offset + length <= data.size(); ++length) {
+            const ByteView piece = ByteView(data).substr(offset, length);
+            std::uint16_t slow = 0xFFFF;
+            for (char c : piece) slow = Crc16ModbusUpdate(slow, ByteView(&c, 1));
+            ASSERT_EQ(Crc16Modbus(piece), slow) << offset << "+" << length;
+        }
+    }
+}
+
 TEST(FileSeal, WorkedExamples) {
     const auto key = fileSealKey("abc");
     const std::array<std::uint8_t, 10> expected{0x08, 0x55, 0x8B, 0x00, 0x89, 0x02, 0x05, 0x10, 0x24, 0xAC};
