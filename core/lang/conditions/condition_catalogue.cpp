@@ -4,10 +4,7 @@
 #include <span>
 #include <vector>
 
-#if __has_include("core/lang/actions/system_functions.h")
 #include "core/lang/actions/system_functions.h"
-#define LUMIO_HAS_SYSTEM_FUNCTIONS 1
-#endif
 #include "core/text/bytes.h"
 #include "core/text/text_table.h"
 
@@ -336,23 +333,15 @@ CallNames callNames(int object) {
     switch (object) {
         case 2: return userFunctionName;
         case 4: return [](int mode, const LangContext&) { return systemFunctionNames().name(mode); };
-#ifdef LUMIO_HAS_SYSTEM_FUNCTIONS
         case 5: return [](int mode, const LangContext&) { return InputEventFunctionName(mode); };
-#endif
         case 6: return [](int mode, const LangContext&) { return outputFunctionNames().name(mode); };
         case 7: return [](int mode, const LangContext&) { return bitFunctionNames().name(mode); };
-#ifdef LUMIO_HAS_SYSTEM_FUNCTIONS
         case 8: return [](int mode, const LangContext&) { return TimerFunctionName(mode); };
-#endif
         case 9: return [](int mode, const LangContext&) { return dataPortFunctionNames().name(mode); };
-#ifdef LUMIO_HAS_SYSTEM_FUNCTIONS
         case 10: return [](int mode, const LangContext&) { return MathFunctionName(mode); };
-#endif
         // Object 11 (SD-card functions) is never offered: its object name is empty. Its modes are named
         // so that a statement carrying it still lists its call.
-#ifdef LUMIO_HAS_SYSTEM_FUNCTIONS
         case 11: return [](int mode, const LangContext&) { return SdCardFunctionName(mode); };
-#endif
         default: return nullptr;
     }
 }
