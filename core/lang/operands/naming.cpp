@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/lang/operands/token.h"
 #include "core/text/bytes.h"
 #include "core/text/numbers.h"
 #include "core/text/text_table.h"
@@ -25,24 +26,37 @@ void clearEntriesFor(RenameTable& names, std::string_view defaultName) {
         if (entry.defaultName == defaultName) entry = RenameEntry{};
 }
 
+// The default name as the token layer prints it («全局整数05» is «全局整数5», «pa3» is «PA3»), or the
+// text itself when it is no token. D's own entries are left out of the lookup, and the result is the
+// plain default text, never a user name.
+std::string normalisedDefaultName(const RenameTable& names, std::string_view defaultName, Edition edition) {
+    RenameTable others;
+    for (const RenameEntry& entry : names.entries)
+        if (entry.defaultName != defaultName) others.entries.push_back(entry);
+    const Token token = classifyToken(defaultName, LangContext{edition, &others});
+    std::string printed = tokenText(token, LangContext{edition, nullptr});
+    return printed.empty() ? std::string(defaultName) : printed;
+}
+
 }  // namespace
 
 std::string renameVariable(RenameTable& names, std::string_view defaultName, std::string_view newName,
-                           Edition /*edition*/) {
+                           Edition edition, ReservedCheck check) {
     static const std::string reset = toGbk("已复位");
     if (newName.empty()) {
         clearEntriesFor(names, defaultName);
         return reset;
     }
     if (defaultName.empty()) return toGbk("空字符不行");
-    for (size_t i = 0; i < categoryWords().size(); ++i)
+    const bool checkReserved = check == ReservedCheck::Apply && edition != Edition::Classic;
+    for (size_t i = 0; checkReserved && i < categoryWords().size(); ++i)
         if (matchesNumberedPrefix(newName, categoryWords().at(i)))
             return toGbk("与系统名称重复：") + std::string(defaultName) + " = " + std::string(newName);
     if (newName == defaultName) {
         clearEntriesFor(names, defaultName);
         return reset;
     }
-    std::string normalised(defaultName);
+    const std::string normalised = normalisedDefaultName(names, defaultName, edition);
     for (char c : newName)
         if (!isNameByte(static_cast<unsigned char>(c))) return toGbk("新名称不合法（应该由字符数字下划线组成）");
     for (const RenameEntry& entry : names.entries)
@@ -71,7 +85,7 @@ std::string exportNames(const RenameTable& names) {
     return text;
 }
 
-std::string importNames(RenameTable& names, std::string_view text, Edition edition) {
+std::string importNames(RenameTable& names, std::string_view text, Edition edition, ReservedCheck check) {
     size_t position = 0;
     while (position < text.size()) {
         size_t end = text.find_first_of("\r\n", position);
@@ -87,7 +101,7 @@ std::string importNames(RenameTable& names, std::string_view text, Edition editi
         const bool hasEquals = equals != std::string_view::npos;
         const std::string userName = hasEquals ? trimBlanks(line.substr(0, equals)) : std::string();
         const std::string defaultName = hasEquals ? trimBlanks(line.substr(equals + 1)) : std::string();
-        std::string message = renameVariable(names, defaultName, userName, edition);
+        std::string message = renameVariable(names, defaultName, userName, edition, check);
         if (!message.empty()) return lastWithoutBreak ? toGbk("最后一行") + message : message;
     }
     return {};

@@ -10,11 +10,18 @@
 
 namespace lumio {
 
+// Whether a new name that looks like a reserved resource name («输入3», «全局整数5») is refused. Names
+// the user types or imports are checked; the names block of a program file is loaded unchecked, so a
+// file always opens with every name it carries. The classic edition never refuses them.
+enum class ReservedCheck { Apply, Skip };
+
 // Applies one rename; the empty message means success ("已复位" is returned when a name is cleared).
 std::string renameVariable(RenameTable& names, std::string_view defaultName, std::string_view newName,
-                           Edition edition = Edition::Current);
+                           Edition edition = Edition::Current, ReservedCheck check = ReservedCheck::Apply);
 std::string exportNames(const RenameTable& names);
-// Applies the lines in order and stops at the first non-empty message, which it returns.
-std::string importNames(RenameTable& names, std::string_view text, Edition edition = Edition::Current);
+// Applies the lines ("user = default", blanks around "=" ignored) in order and stops at the first
+// non-empty message, which it returns, prefixed "最后一行" when it came from an unterminated last line.
+std::string importNames(RenameTable& names, std::string_view text, Edition edition = Edition::Current,
+                        ReservedCheck check = ReservedCheck::Apply);
 
 }  // namespace lumio
