@@ -70,13 +70,6 @@ const NameList& ActionKindTable::param2List(int p1) const {
     return none;
 }
 
-const TextRule* ActionKindTable::rule(int p1, int p2, int itemCount) const {
-    for (const TextRule& candidate : texts)
-        if (candidate.p1.contains(p1) && candidate.p2.contains(p2) && candidate.count.contains(itemCount))
-            return &candidate;
-    return nullptr;
-}
-
 std::string fillTemplate(std::string_view format, const std::vector<std::string>& values) {
     std::string out;
     out.reserve(format.size() + 32);

@@ -44,6 +44,7 @@ struct Codes {
     constexpr Codes(int code) : low(code), high(code) {}
     constexpr Codes(int lowCode, int highCode) : low(lowCode), high(highCode) {}
     constexpr bool contains(int code) const { return code >= low && code <= high; }
+    friend constexpr bool operator==(const Codes&, const Codes&) = default;
 };
 // Every code, 0 included.
 inline constexpr Codes kAny{0, 255};
@@ -177,8 +178,6 @@ struct ActionKindTable {
 
     // The parameter-2 list of p1 (an empty list when there is none).
     const NameList& param2List(int p1) const;
-    // The first rule for these codes and this item count, or null.
-    const TextRule* rule(int p1, int p2, int itemCount) const;
     bool empty() const { return param1.empty(); }
 };
 

@@ -1,6 +1,7 @@
 #include "core/lang/actions/action_text.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "core/lang/actions/action_catalogue.h"
@@ -28,12 +29,17 @@ std::string joinFrom(const std::vector<std::string>& items, size_t first) {
     return joined;
 }
 
-// The values of one statement's places, each worked out on first use.
+// The values of one statement's places, each worked out on first use: most texts need only a name
+// or two, and reading parameter 3 as items is the costly part.
 class PlaceValues {
 public:
-    PlaceValues(const Statement& statement, const actions::ActionKindTable& table, std::vector<std::string> items,
-                const LangContext& context)
-        : statement_(statement), table_(table), items_(std::move(items)), context_(context) {}
+    PlaceValues(const Statement& statement, const actions::ActionKindTable& table, const LangContext& context)
+        : statement_(statement), table_(table), context_(context) {}
+
+    const std::vector<std::string>& items() {
+        if (!items_) items_ = param3Items(statement_.param3(), context_);
+        return *items_;
+    }
 
     std::string value(const Place& place) {
         switch (place.kind) {
@@ -41,10 +47,10 @@ public:
         case PlaceKind::Param2Name: return param2Name();
         case PlaceKind::Param3Text: return decodeActionParam(statement_, context_);
         case PlaceKind::Item:
-            return place.index >= 0 && static_cast<size_t>(place.index) < items_.size()
-                       ? items_[static_cast<size_t>(place.index)]
+            return place.index >= 0 && static_cast<size_t>(place.index) < items().size()
+                       ? items()[static_cast<size_t>(place.index)]
                        : std::string();
-        case PlaceKind::ItemsFrom: return joinFrom(items_, static_cast<size_t>(std::max(place.index, 0)));
+        case PlaceKind::ItemsFrom: return joinFrom(items(), static_cast<size_t>(std::max(place.index, 0)));
         case PlaceKind::ArrayWord: return table_.arrayWord.gbk;
         case PlaceKind::CallText: return param3CallText(statement_.param3(), param2Name(), context_);
         case PlaceKind::IndexedCallText: {
@@ -62,9 +68,20 @@ private:
 
     const Statement& statement_;
     const actions::ActionKindTable& table_;
-    std::vector<std::string> items_;
     const LangContext& context_;
+    std::optional<std::vector<std::string>> items_;
 };
+
+// The first rule for the statement's codes; the item count is read only when a rule depends on it.
+const actions::TextRule* ruleFor(const Statement& statement, const actions::ActionKindTable& table,
+                                 PlaceValues& values) {
+    for (const actions::TextRule& candidate : table.texts) {
+        if (!candidate.p1.contains(statement.param1()) || !candidate.p2.contains(statement.param2())) continue;
+        if (candidate.count == actions::kAnyCount) return &candidate;
+        if (candidate.count.contains(static_cast<int>(values.items().size()))) return &candidate;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -84,14 +101,13 @@ std::string actionText(const Statement& statement, const LangContext& context) {
                actionParam2Name(kind, statement.param1(), statement.param2(), context) + " " +
                decodeActionParam(statement, context);
     }
-    std::vector<std::string> items = param3Items(statement.param3(), context);
-    const actions::TextRule* rule = table->rule(statement.param1(), statement.param2(), static_cast<int>(items.size()));
+    PlaceValues values(statement, *table, context);
+    const actions::TextRule* rule = ruleFor(statement, *table, values);
     if (!rule) return table->prefix.gbk;
 
     const bool classic = context.edition == Edition::Classic;
     const std::string& format = classic && rule->classicFormat ? rule->classicFormat->gbk : rule->format.gbk;
     const std::vector<Place>& places = classic && rule->classicPlaces ? *rule->classicPlaces : rule->places;
-    PlaceValues values(statement, *table, std::move(items), context);
     std::vector<std::string> filled;
     filled.reserve(places.size());
     for (const Place& place : places) filled.push_back(values.value(place));

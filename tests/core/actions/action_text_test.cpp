@@ -155,6 +155,17 @@ TEST(ActionText, FunctionCalls) {
     });
 }
 
+TEST(ActionText, ChangingTheSystemFunctionKeepsTheCall) {
+    Statement call = action(13, 9, 1, "浮点数0=(浮点数1)");
+    const Bytes stored(call.param3());
+    call.setParam2(4);
+    EXPECT_EQ(call.param3(), stored);
+    EXPECT_EQ(textOf(call), "浮点数0 = 求x除以y的余数( 浮点数1 )");
+    call.setParam1(7);
+    call.setParam2(6);
+    EXPECT_EQ(textOf(call), "浮点数0 = ( 浮点数1 )");
+}
+
 TEST(ActionText, UnknownKinds) {
     expectTexts({{25, 1, 1, "", "  "}, {0, 3, 3, "5", "  "}, {255, 0, 0, "", "  "}});
     // Parameter bytes a loaded program holds for such a kind are kept but never shown.
@@ -227,6 +238,8 @@ TEST(ActionParam, StoredBytes) {
     EXPECT_EQ(action(20, 4, 4, "6010,5").param3(),
               Bytes("\x0F\x07\x06\x01\x00\x00\x17\x7A\x07\x06\x01\x00\x00\x00\x05", 15));
     EXPECT_EQ(action(2, 1, 3, "5").param3Length(), 0);
+    // A timer beyond the list (only from a loaded program) keeps no parameter once edited.
+    EXPECT_EQ(action(2, 101, 1, "5").param3Length(), 0);
 }
 
 TEST(ActionParam, EncodingRewritesOnlyTheParameter) {
