@@ -462,7 +462,9 @@ ConditionMode conditionMode(int kind, int param1, int param2) {
     static const std::string modeless = toGbk(kModelessPowerUp);
     static const std::string call = toGbk(kCallLayout);
     static const std::string unknownKind = toGbk(kUnknownKindLayout);
-    if (kind < 1 || kind > 18) return {kind == 0 ? Form::None : Form::HexBytes, unknownKind};
+    // Unknown kinds keep no parameter, as unknown action kinds do; their text is "{O} {M} {P}" with
+    // all three empty.
+    if (kind < 1 || kind > 18) return {Form::None, unknownKind};
     if (kind == 11 && param1 == 1) return {Form::None, modeless};
     if (kind == 16 && param1 == 2) {
         if (param2 >= 1 && param2 <= 100) return {Form::CallForm, call};

@@ -178,8 +178,8 @@ TEST(ConditionText, CodesOutsideTheTables) {
         // An object beyond its list leaves its name empty in the text.
         {1, 201, 1, "", "", " 断开", nullptr},
         {11, 2, 1, "01 02", "01 02", "", "01 02"},
-        // Kinds outside 1..18 keep their parameter as bytes and list object, mode and bytes.
-        {19, 1, 1, "01 02", "01 02", "  01 02", "01 02"},
+        // Kinds outside 1..18 keep no parameter and list as two blanks.
+        {19, 1, 1, "01 02", "", "  ", ""},
         {0, 0, 0, "x", "", "  ", ""},
         // Calls of an unnamed function still list their arguments.
         {16, 10, 22, "(1)", nullptr, "( 1 )", " ( 1 )"},
