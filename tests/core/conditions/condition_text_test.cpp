@@ -43,7 +43,9 @@ void check(const Case& c, const LangContext& context) {
     SCOPED_TRACE(testing::Message() << c.kind << "/" << c.param1 << "/" << c.param2 << " «" << c.typed << "»");
     Statement statement = condition(c.kind, c.param1, c.param2);
     ASSERT_TRUE(encodeConditionParam(statement, toGbk(c.typed), context));
-    if (c.stored != nullptr) EXPECT_EQ(hexPairs(statement.param3()), c.stored);
+    if (c.stored != nullptr) {
+        EXPECT_EQ(hexPairs(statement.param3()), c.stored);
+    }
     EXPECT_EQ(toUtf8(conditionText(statement, context)), c.listing);
     EXPECT_EQ(toUtf8(decodeConditionParam(statement, context)), c.shown != nullptr ? c.shown : c.typed);
 }

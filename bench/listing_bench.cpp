@@ -1,0 +1,106 @@
+// Rendering the listing of the largest main program (28,000 statements: as many 7-byte records as a
+// 200,000-byte store image holds), and `lumio list` of a 499,999-byte program file, wall time.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "core/listing/listing.h"
+#include "core/model/program_files.h"
+#include "core/model/program_image.h"
+#include "core/text/gbk.h"
+
+namespace {
+
+using namespace lumio;
+
+constexpr int kLargestMainCount = 28000;
+
+Statement statement(bool isAction, int kind, int param1, int param2) {
+    Statement s;
+    s.isAction = isAction ? 1 : 0;
+    s.setKind(static_cast<std::uint8_t>(kind));
+    s.setParam1(static_cast<std::uint8_t>(param1));
+    s.setParam2(static_cast<std::uint8_t>(param2));
+    return s;
+}
+
+// Rules of two conditions without parameter ("输入k 闭合", "位变量k  =1") and two actions ("全部闭合"),
+// with a block around every tenth rule.
+ProgramStore largestMain() {
+    ProgramStore store;
+    store.statements.reserve(kLargestMainCount);
+    for (int i = 0; store.count() < kLargestMainCount; ++i) {
+        const bool block = i % 10 == 0 && store.count() + 6 <= kLargestMainCount;
+        if (block) store.statements.push_back(statement(true, kBlockActionKind, kBlockBeginParam, 0));
+        store.statements.push_back(statement(false, 1, 1 + i % 200, 2));
+        store.statements.push_back(statement(false, 4, 1 + i % 200, 2));
+        store.statements.push_back(statement(true, 1, 1, 5));
+        store.statements.push_back(statement(true, 1, 1, 6));
+        if (block) store.statements.push_back(statement(true, kBlockActionKind, kBlockEndParam, 0));
+    }
+    store.statements.resize(kLargestMainCount);
+    store.recomputeDepths();
+    return store;
+}
+
+RenameTable someNames(int count) {
+    RenameTable names;
+    for (int k = 1; k <= count; ++k) names.entries.push_back({toGbk("输入" + std::to_string(k)), toGbk("按钮" + std::to_string(k))});
+    return names;
+}
+
+void BM_RenderListing(benchmark::State& state) {
+    const ProgramStore store = largestMain();
+    const RenameTable names = someNames(static_cast<int>(state.range(0)));
+    const LangContext context{Edition::Current, &names};
+    for (auto _ : state) benchmark::DoNotOptimize(renderListing(store, context));
+    state.counters["statements"] = static_cast<double>(store.count());
+    state.counters["imageBytes"] = static_cast<double>(store.imageSize());
+}
+BENCHMARK(BM_RenderListing)->Arg(0)->Arg(200)->Unit(benchmark::kMillisecond);
+
+#ifdef LUMIO_CLI
+// The largest main program, then functions of 250-byte records up to an image of exactly 499,999 bytes.
+std::filesystem::path largestProgramFile() {
+    Program program;
+    program.main = largestMain();
+    Statement full = statement(false, 9, 1, 2);  // "数组0等于字符串 xxx..."
+    full.setParam3(Bytes(243, 'x'));
+    const std::uint32_t target = 499999;
+    for (int number = 1; number <= kFunctionCount; ++number) {
+        ProgramStore& function = program.function(number);
+        std::uint32_t room = target - kImageHeaderSize - programBodySize(program);
+        if (room < kStoreHeaderSize + 7) break;
+        room -= static_cast<std::uint32_t>(kStoreHeaderSize);
+        while (room >= 250 && function.imageSize() + 250 + kStoreHeaderSize <= kMaxStoreImage) {
+            function.statements.push_back(full);
+            room -= 250;
+        }
+        if (room < 250 && room >= 7) {
+            Statement tail = statement(false, 9, 1, 2);
+            tail.setParam3(Bytes(room - 7, 'y'));
+            function.statements.push_back(tail);
+        }
+        function.recomputeDepths();
+    }
+    const auto path = std::filesystem::temp_directory_path() / "lumio_listing_bench.zt5";
+    saveProgramFile(program, path);
+    return path;
+}
+
+void BM_LumioList(benchmark::State& state, const char* store) {
+    const auto path = largestProgramFile();
+    const std::string command =
+        std::string("\"") + LUMIO_CLI + "\" list \"" + path.string() + "\" --store " + store + " > /dev/null";
+    for (auto _ : state)
+        if (std::system(command.c_str()) != 0) state.SkipWithError("lumio list failed");
+    state.counters["fileBytes"] = static_cast<double>(std::filesystem::file_size(path));
+    std::filesystem::remove(path);
+}
+BENCHMARK_CAPTURE(BM_LumioList, main, "main")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+BENCHMARK_CAPTURE(BM_LumioList, all, "all")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+#endif
+
+}  // namespace
