@@ -254,3 +254,35 @@ TEST(ConditionText, EditionsReadTheirOwnVocabulary) {
 
 }  // namespace
 }  // namespace lumio
+
+namespace lumio {
+namespace {
+
+// Stored bytes come from files and boards: whatever param3 holds, every code combination renders and
+// decodes without reading past the parameter (run under the sanitizers).
+TEST(ConditionText, ArbitraryStoredBytesAreReadSafely) {
+    std::uint32_t seed = 12345;
+    auto nextByte = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<char>(seed >> 16);
+    };
+    const std::string patterns[] = {std::string(243, '\xFF'), std::string("\x03\x02\x01", 3), std::string(1, '\0')};
+    for (int kind = 0; kind <= 20; ++kind)
+        for (int param1 = 0; param1 <= 12; ++param1)
+            for (int param2 = 0; param2 <= 25; ++param2)
+                for (int round = 0; round < 4; ++round) {
+                    Statement statement = condition(kind, param1, param2);
+                    std::string bytes = round < 3 ? patterns[round] : std::string();
+                    if (round == 3)
+                        for (int i = 0; i < 60; ++i) bytes.push_back(nextByte());
+                    ASSERT_TRUE(statement.setParam3(bytes));
+                    for (const Edition edition : {Edition::Current, Edition::Classic}) {
+                        const LangContext context{edition, &userNames()};
+                        conditionText(statement, context);
+                        decodeConditionParam(statement, context);
+                    }
+                }
+}
+
+}  // namespace
+}  // namespace lumio
