@@ -5,6 +5,7 @@
 
 #include "apps/cli/commands.h"
 #include "core/lang/actions/action_text.h"
+#include "core/lang/actions/param3_codec.h"
 #include "core/lang/conditions/condition_param.h"
 #include "core/listing/listing.h"
 #include "core/model/statement.h"
@@ -20,17 +21,6 @@ std::optional<std::uint8_t> code(const std::string& text) {
     const int value = std::stoi(text);
     if (value > 255) return std::nullopt;
     return static_cast<std::uint8_t>(value);
-}
-
-// The editor's preparation of the 参数3 text: blanks trimmed at both ends, and, when the text holds no
-// ASCII double quote, the typographic quotes “ and ” read as ASCII ones.
-std::string editorParameterText(const std::string& utf8) {
-    std::string text = trimBlanks(utf8);
-    if (text.find('"') == std::string::npos) {
-        replaceAll(text, "\u201C", "\"");
-        replaceAll(text, "\u201D", "\"");
-    }
-    return toGbk(text);
 }
 
 }  // namespace
@@ -83,7 +73,8 @@ int runStatement(const Arguments& arguments) {
     if (comment) statement.comment = toGbk(*comment);
 
     const LangContext context{};
-    const std::string text = editorParameterText(parameter.value_or(""));
+    // The editor trims the typed text and reads typographic quotes as ASCII ones before encoding.
+    const std::string text = editorParam3Text(toGbk(parameter.value_or("")));
     const bool stored = statement.isAction ? encodeActionParam(statement, text, context)
                                            : encodeConditionParam(statement, text, context);
     if (!stored) {
