@@ -304,5 +304,31 @@ TEST(EditorParam3Text, TrimsAndTurnsFullWidthQuotes) {
     for (const auto& c : cases) EXPECT_EQ(toUtf8(editorParam3Text(toGbk(c.typed))), c.encoded) << c.typed;
 }
 
+// Stored bytes come from files and boards: whatever they hold, every kind renders and decodes without
+// reading outside the statement, and what it shows reads back without growing past the record.
+TEST(ActionText, ArbitraryStoredBytes) {
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<std::uint8_t>(seed >> 16);
+    };
+    for (int round = 0; round < 3000; ++round) {
+        Statement statement;
+        statement.isAction = 1;
+        statement.setKind(static_cast<std::uint8_t>(next() % 22));
+        statement.setParam1(static_cast<std::uint8_t>(next() % 15));
+        statement.setParam2(static_cast<std::uint8_t>(next() % 14));
+        Bytes bytes(next() % 60, '\0');
+        for (char& byte : bytes) byte = static_cast<char>(next() % 4 == 0 ? next() % 8 : next());
+        ASSERT_TRUE(statement.setParam3(bytes));
+        for (const LangContext& context : {kCurrent, kClassic}) {
+            (void)actionText(statement, context);
+            Statement again = statement;
+            if (encodeActionParam(again, decodeActionParam(statement, context), context))
+                EXPECT_LE(again.param3Length(), kMaxParam3);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace lumio
