@@ -23,6 +23,9 @@ struct ListingLine {
 std::string statementText(const Statement& statement, const LangContext& context);
 
 std::vector<ListingLine> renderListing(const ProgramStore& store, const LangContext& context);
+// Line `index` of renderListing(store, context) alone (an edit that changed only that statement's
+// text refreshes just its line); an empty line past the end.
+ListingLine renderListingLine(const ProgramStore& store, size_t index, const LangContext& context);
 
 // The same lines with the statement texts supplied by `text` (for callers that already hold them).
 using StatementTextFunction = std::string (*)(const Statement& statement, const LangContext& context);

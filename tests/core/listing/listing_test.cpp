@@ -106,5 +106,15 @@ TEST(Listing, LinesCarryTheStatementColour) {
 
 TEST(Listing, EmptyStoreHasNoLines) { EXPECT_TRUE(renderListing(ProgramStore{}, {}, stubText).empty()); }
 
+TEST(Listing, OneLineRendersAsInTheWholeListing) {
+    ProgramStore store;
+    store.statements = {action(1), condition(1), condition(2, 1, true), action(2), blockBegin(), condition(3),
+                        action(4), blockEnd(), condition(5), action(6)};
+    store.recomputeDepths();
+    const std::vector<ListingLine> whole = renderListing(store, {});
+    for (size_t i = 0; i < store.count(); ++i) EXPECT_EQ(renderListingLine(store, i, {}), whole[i]) << i;
+    EXPECT_EQ(renderListingLine(store, store.count(), {}), ListingLine{});
+}
+
 }  // namespace
 }  // namespace lumio
