@@ -1,0 +1,570 @@
+// The main window driven as a user drives it, with scripted answers to every question it asks.
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "core/model/program_files.h"
+#include "support/programs.h"
+#include "support/scripted_prompter.h"
+#include "ui/app/listing_font.h"
+#include "ui/app/main_window.h"
+#include "ui/app/main_window_layout.h"
+#include "ui/app/statement_list.h"
+
+using namespace lumio;
+using namespace lumio::testing;
+
+namespace {
+
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+
+const QString kTitle = QString::fromUtf8("Lumio工具V2.000（固件16）");
+const QString kSaveQuestion = QString::fromUtf8("文件被修改,是否保存?");
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CMy1Dlg> window;
+    ScriptedPrompter prompter;
+    QTemporaryDir folder;
+
+    Clist_command* list() { return window->mainList(); }
+    QString path(const char* name) { return folder.filePath(QString::fromUtf8(name)); }
+    // Gives the window a main program of `count` numbered statements, as if typed in.
+    void loadStatements(int count) {
+        window->program().main = numberedStore(count);
+        window->history().clear();
+        window->refreshMainList();
+    }
+    void makeModified() {
+        loadStatements(3);
+        list()->selectOnly(0);
+        window->clipboard() = numberedStore(1, 90);
+        window->paste();
+        QVERIFY(window->isModified());
+    }
+    QAction* action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QList<Prompt::Kind> kinds() const {
+        QList<Prompt::Kind> result;
+        for (const Prompt& prompt : prompter.prompts) result << prompt.kind;
+        return result;
+    }
+
+private slots:
+    void init() {
+        prompter.reset();
+        window = std::make_unique<CMy1Dlg>();
+        window->setPrompter(&prompter);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() {
+        QCOMPARE(prompter.unexpected, 0);
+        QCOMPARE(prompter.pending(), size_t{0});
+        window->history().clear();  // closing must not ask
+        window.reset();
+    }
+
+    void controlsCarryTheirCaptions() {
+        QCOMPARE(window->windowTitle(), kTitle + "[*]");
+        const struct {
+            int id;
+            const char* caption;
+        } buttons[] = {{1001, "打开"}, {1002, "保存"}, {1003, "另存"}, {1004, "设置"}, {1006, "添加指令"},
+                       {1007, "删除"}, {1008, "串口未连接"}, {1011, "读取"}, {1012, "写入"}, {1015, "查找"}};
+        for (const auto& button : buttons) {
+            auto* widget = qobject_cast<QPushButton*>(window->control(button.id));
+            QVERIFY2(widget, qPrintable(QString::number(button.id)));
+            QCOMPARE(widget->text(), u(button.caption));
+        }
+        auto* addresses = qobject_cast<QComboBox*>(window->control(1010));
+        QCOMPARE(addresses->count(), 256);
+        QCOMPARE(addresses->itemText(255), u("地址255"));
+        QCOMPARE(addresses->currentText(), u("地址1"));
+        auto* ports = qobject_cast<QComboBox*>(window->control(1017));
+        QCOMPARE(ports->count(), 255);
+        QCOMPARE(ports->itemText(0), u("COM1"));
+        QCOMPARE(ports->itemText(254), u("COM255"));
+        QCOMPARE(qobject_cast<QLabel*>(window->control(1013))->text(), u("程序大小：0 字节"));
+        auto* progress = qobject_cast<QProgressBar*>(window->control(1018));
+        QCOMPARE(progress->maximum(), 50);
+        QCOMPARE(list()->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(list()->font().pixelSize(), 24);
+        QVERIFY(QFontInfo(list()->font()).family() == listingFont().family());
+        // Features still to come are visible and disabled.
+        QVERIFY(!window->control(1006)->isEnabled());
+        QVERIFY(!window->control(1011)->isEnabled());
+    }
+
+    void layoutFollowsTheWindowSize() {
+        window->resize(1300, 700);
+        QTRY_COMPARE(window->control(1005)->width(), window->centralWidget()->width());
+        const QSize client = window->centralWidget()->size();
+        for (const ControlPlace& place : mainWindowLayout(client))
+            QCOMPARE(window->control(place.id)->geometry(), place.rect);
+        QCOMPARE(window->control(1015)->geometry(), QRect(1215, 0, 40, 20));
+        QCOMPARE(window->control(1018)->geometry(), QRect(0, client.height() - 25, client.width(), 20));
+        // The list ends where the progress bar starts.
+        QCOMPARE(window->control(1005)->geometry().bottom() + 1, client.height() - 25);
+        window->resize(900, 500);
+        QTRY_COMPARE(window->control(1005)->width(), window->centralWidget()->width());
+    }
+
+    void menusHoldEveryEntry() {
+        const struct {
+            const char* menu;
+            QStringList entries;
+        } menus[] = {
+            {"文件", {u("新建"), u("打开"), u("保存"), u("另存"), u("导入"), u("导出"), u("退出")}},
+            {"编辑", {u("撤销"), u("重做"), u("删除"), u("删除全部"), u("剪切"), u("复制"), u("粘贴")}},
+            {"设置", {u("通讯设置"), u("函数列表"), u("线程列表"), u("重命名")}},
+            {"工具", {u("指令向导"), u("调试助手")}},
+            {"通信", {u("读取全部"), u("写入全部"), u("校准时间"), u("读取模块时间"), u("设备加密"), u("设备解密"),
+                      u("地址操作"), u("读取硬件信息"), u("读取硬件信息2"), u("固件升级")}},
+        };
+        const QList<QAction*> bar = window->menuBar()->actions();
+        for (const auto& menu : menus) {
+            QMenu* found = nullptr;
+            for (QAction* entry : bar)
+                if (entry->text() == u(menu.menu)) found = entry->menu();
+            QVERIFY2(found, menu.menu);
+            QStringList entries;
+            for (QAction* entry : found->actions())
+                if (!entry->isSeparator()) entries << entry->text();
+            QCOMPARE(entries, menu.entries);
+        }
+        QVERIFY(!action("actionReadAll")->isEnabled());
+        QVERIFY(!action("actionFunctionList")->isEnabled());
+        QVERIFY(action("actionDeleteAll")->isEnabled());
+        QCOMPARE(action("actionFirmwareUpgrade115200")->text(), u("固件升级_115200"));
+        QVERIFY(!action("actionUndo")->isEnabled());
+
+        QStringList context;
+        for (QAction* entry : window->contextMenu()->actions())
+            if (!entry->isSeparator()) context << entry->text();
+        QCOMPARE(context, (QStringList{u("剪切"), u("复制"), u("粘贴"), u("导入示例程序"), u("文件"), u("导入语句块")}));
+        QCOMPARE(action("contextOpen")->text(), u("打开文件"));
+        QCOMPARE(action("contextImport")->text(), u("导入函数文件"));
+        QCOMPARE(action("examplePortSend")->text(), u("数据口发送数据(118)"));
+        QVERIFY(!action("examplePortSend")->isEnabled());
+    }
+
+    void saveAsksForAPathOnceAndWritesTheImage() {
+        // A new, empty program is 16 bytes; a name without extension gets ".zt5".
+        prompter.file(path("empty"));
+        QVERIFY(window->save());
+        QCOMPARE(kinds(), (QList<Prompt::Kind>{Prompt::SaveFile}));
+        QCOMPARE(prompter.prompts[0].text, u("程序文件(*.zt5);;所有文件(*.*)"));
+        QFile written(path("empty.zt5"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.size(), 16);
+        QCOMPARE(window->currentPath(), path("empty.zt5"));
+        QCOMPARE(window->windowTitle(), kTitle + " " + path("empty.zt5") + "[*]");
+
+        makeModified();
+        QVERIFY(window->isWindowModified());
+        QVERIFY(window->save());  // the path is known: no dialog
+        QCOMPARE(prompter.prompts.size(), 1);
+        QVERIFY(!window->isModified());
+        QVERIFY(!window->isWindowModified());
+        Program reread;
+        QVERIFY(openProgramFile(reread, QFile::encodeName(path("empty.zt5")).toStdString()).has_value());
+        QCOMPARE(numbersOf(reread.main), (QList<int>{1, 90, 2, 3}));
+
+        // Save as always asks and moves the current path; a cancelled dialog writes nothing.
+        prompter.file(QString());
+        QVERIFY(!window->saveAs());
+        prompter.file(path("second.zt5"));
+        QVERIFY(window->saveAs());
+        QCOMPARE(window->currentPath(), path("second.zt5"));
+        QVERIFY(QFile::exists(path("second.zt5")));
+    }
+
+    void openAsksAboutUnsavedWork() {
+        const QString five = writeProgramFile(path("five.zt5"), 5);
+        makeModified();
+        // Cancel: no dialog, nothing changes.
+        prompter.cancel();
+        window->openProgram();
+        QCOMPARE(kinds(), (QList<Prompt::Kind>{Prompt::YesNoCancel}));
+        QCOMPARE(prompter.prompts[0].text, kSaveQuestion);
+        QCOMPARE(prompter.prompts[0].caption, u("警告"));
+        QCOMPARE(window->program().main.count(), size_t{4});
+        // Yes, but the save dialog is cancelled: the work stays, nothing is opened.
+        prompter.reset();
+        prompter.yes().file(QString());
+        window->openProgram();
+        QCOMPARE(kinds(), (QList<Prompt::Kind>{Prompt::YesNoCancel, Prompt::SaveFile}));
+        QCOMPARE(window->program().main.count(), size_t{4});
+        QVERIFY(window->isModified());
+        // No: the open dialog, then the file replaces the program.
+        prompter.reset();
+        prompter.no().file(five);
+        window->openProgram();
+        QCOMPARE(kinds(), (QList<Prompt::Kind>{Prompt::YesNoCancel, Prompt::OpenFile}));
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{1, 2, 3, 4, 5}));
+        QCOMPARE(list()->count(), 5);
+        QVERIFY(!window->isModified());
+        QCOMPARE(window->currentPath(), five);
+        QCOMPARE(window->lastFolder(), folder.path());
+        QCOMPARE(window->windowTitle(), kTitle + " " + five + "[*]");
+        QVERIFY(!action("actionUndo")->isEnabled());
+        // The next open dialog starts in the folder of the last file.
+        prompter.reset();
+        prompter.file(QString());
+        window->openProgram();
+        QCOMPARE(prompter.prompts[0].caption, folder.path());
+        // Yes with a known path saves and goes on.
+        makeModified();
+        prompter.reset();
+        prompter.yes().file(five);
+        window->openProgram();
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{1, 90, 2, 3}));
+    }
+
+    void openRefusesBadFiles() {
+        const QString good = writeProgramFile(path("good.zt5"), 2);
+        prompter.file(good);
+        window->openProgram();
+        QFile::copy(good, path("upper.ZT5"));
+        QFile damaged(path("damaged.zt5"));
+        QFile::copy(good, damaged.fileName());
+        QVERIFY(damaged.open(QIODevice::ReadWrite));
+        damaged.seek(20);
+        damaged.write("\x55", 1);
+        damaged.close();
+        QFile tiny(path("tiny.zt5"));
+        QVERIFY(tiny.open(QIODevice::WriteOnly));
+        tiny.write(QByteArray("\x00\x00\x00\x00\x00\x05", 6));
+        tiny.close();
+        const struct {
+            QString file;
+            QString message;
+        } cases[] = {
+            {path("upper.ZT5"), u("文件类型出错！！！")},
+            {damaged.fileName(), u("数据错误！！！")},
+            {tiny.fileName(), QString()},  // a length field out of range is refused silently
+        };
+        for (const auto& c : cases) {
+            prompter.reset();
+            prompter.file(c.file);
+            window->openProgram();
+            if (c.message.isEmpty()) {
+                QCOMPARE(prompter.prompts.size(), 1);
+            } else {
+                QCOMPARE(prompter.prompts.size(), 2);
+                QCOMPARE(prompter.prompts[1].text, c.message);
+                QCOMPARE(prompter.prompts[1].caption, u("提示"));
+            }
+            QCOMPARE(window->program().main.count(), size_t{2});
+            QCOMPARE(window->currentPath(), good);
+        }
+    }
+
+    void dropAndNewAskAboutUnsavedWork() {
+        const QString three = writeProgramFile(path("three.zt5"), 3);
+        makeModified();
+        prompter.cancel();
+        QVERIFY(!window->openDroppedFile(three));
+        QCOMPARE(window->program().main.count(), size_t{4});
+        prompter.no();
+        QVERIFY(window->openDroppedFile(three));
+        QCOMPARE(window->program().main.count(), size_t{3});
+        QCOMPARE(window->lastFolder(), folder.path());
+        // Unmodified: no question at all.
+        prompter.reset();
+        window->newProgram();
+        QVERIFY(prompter.prompts.isEmpty());
+        QVERIFY(window->program().main.empty());
+        QCOMPARE(window->currentPath(), QString());
+        QCOMPARE(window->windowTitle(), kTitle + "[*]");
+        makeModified();
+        prompter.cancel();
+        window->newProgram();
+        QCOMPARE(window->program().main.count(), size_t{4});
+        prompter.no();
+        window->newProgram();
+        QVERIFY(window->program().main.empty());
+        QVERIFY(!window->isModified());
+    }
+
+    void closingAsksAboutUnsavedWork() {
+        makeModified();
+        prompter.cancel();
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        prompter.yes().file(QString());  // Yes, then the save dialog is cancelled: the window stays
+        QVERIFY(!window->close());
+        prompter.yes().file(path("closing.zt5"));
+        QVERIFY(window->close());
+        QVERIFY(QFile::exists(path("closing.zt5")));
+    }
+
+    void oversizedProgramsWarnBeforeSaving() {
+        // A thousand statements of 207 bytes make a main program image over 200,000 bytes.
+        ProgramStore big;
+        Statement statement = numberedStatement(1);
+        statement.setParam3(std::string(200, 'x'));
+        big.statements.assign(1000, statement);
+        window->program().main = big;
+        window->refreshMainList();
+        prompter.file(path("big.zt5")).no();
+        QVERIFY(!window->save());
+        QCOMPARE(kinds(), (QList<Prompt::Kind>{Prompt::SaveFile, Prompt::YesNo}));
+        QVERIFY(prompter.prompts[1].text.contains(u("主程序")));
+        QCOMPARE(prompter.prompts[1].caption, u("警告"));
+        QVERIFY(!QFile::exists(path("big.zt5")));
+        prompter.file(path("big.zt5")).yes();
+        QVERIFY(window->save());
+        QVERIFY(QFile::exists(path("big.zt5")));
+    }
+
+    void deleteAsksAndSelectsTheLineBefore() {
+        loadStatements(5);
+        list()->selectionModel()->clearSelection();
+        window->deleteSelected();
+        QCOMPARE(prompter.prompts.size(), 1);
+        QCOMPARE(prompter.prompts[0].text, u("您没有选择信息！"));
+        QCOMPARE(prompter.prompts[0].caption, u("注意："));
+
+        const struct {
+            int first, n;
+            QList<int> remaining;
+            int selected;
+        } cases[] = {
+            {0, 3, {4, 5}, 0},
+            {3, 2, {1, 2, 3}, 2},
+            {1, 1, {1, 3, 4, 5}, 0},
+            {0, 5, {}, -1},
+        };
+        for (const auto& c : cases) {
+            loadStatements(5);
+            list()->selectRange(c.first, c.n);
+            prompter.reset();
+            prompter.no();
+            window->deleteSelected();
+            QCOMPARE(prompter.prompts[0].text, u("确认要删除吗？"));
+            QCOMPARE(prompter.prompts[0].caption, u("警告"));
+            QCOMPARE(window->program().main.count(), size_t{5});
+            prompter.yes();
+            window->deleteSelected();
+            QCOMPARE(numbersOf(window->program().main), c.remaining);
+            QCOMPARE(list()->count(), c.remaining.size());
+            QCOMPARE(list()->highestSelected(), c.selected);
+            QCOMPARE(list()->lowestSelected(), c.selected);
+            QVERIFY(window->isModified());
+        }
+    }
+
+    void deleteAllAsksFirst() {
+        loadStatements(4);
+        prompter.no();
+        window->deleteAll();
+        QCOMPARE(prompter.prompts[0].text, u("确认要删除全部信息吗？"));
+        QCOMPARE(window->program().main.count(), size_t{4});
+        window->program().function(3) = numberedStore(2);
+        prompter.yes();
+        window->deleteAll();
+        QVERIFY(window->program().main.empty());
+        QCOMPARE(window->program().function(3).count(), size_t{2});
+        QCOMPARE(list()->count(), 0);
+        QVERIFY(window->isModified());
+    }
+
+    void cutCopyPasteFollowTheSelection() {
+        loadStatements(5);
+        // Copy with nothing selected keeps the clipboard.
+        window->clipboard() = numberedStore(1, 70);
+        list()->selectionModel()->clearSelection();
+        window->copy();
+        QCOMPARE(numbersOf(window->clipboard()), (QList<int>{70}));
+
+        list()->selectRange(1, 2);
+        window->copy();
+        QCOMPARE(numbersOf(window->clipboard()), (QList<int>{2, 3}));
+        QVERIFY(!window->isModified());
+        // Pasting with the last line selected appends and selects what was pasted.
+        list()->selectOnly(4);
+        window->paste();
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{1, 2, 3, 4, 5, 2, 3}));
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{5, 6}));
+        // Nothing selected: at the top.
+        list()->selectionModel()->clearSelection();
+        window->paste();
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{2, 3, 1, 2, 3, 4, 5, 2, 3}));
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{0, 1}));
+        // Cut copies and deletes without asking, then selects the line before.
+        list()->selectRange(3, 3);
+        window->cut();
+        QVERIFY(prompter.prompts.isEmpty());
+        QCOMPARE(numbersOf(window->clipboard()), (QList<int>{2, 3, 4}));
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{2, 3, 1, 5, 2, 3}));
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{2}));
+        // Into an empty list.
+        loadStatements(0);
+        window->paste();
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{2, 3, 4}));
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{0, 1, 2}));
+    }
+
+    void keysActOnTheListOnly() {
+        loadStatements(3);
+        list()->setFocus();
+        list()->selectOnly(1);
+        QTest::keyClick(list(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(numbersOf(window->clipboard()), (QList<int>{2}));
+        QTest::keyClick(list(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{1, 2, 2, 3}));
+        QTest::keyClick(list(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{1, 2, 3}));
+        prompter.no();
+        QTest::keyClick(list(), Qt::Key_Delete);
+        QCOMPARE(prompter.prompts.size(), 1);
+        // In the search box Ctrl+C copies text, not statements.
+        window->clipboard().clear();
+        auto* search = qobject_cast<QLineEdit*>(window->control(1014));
+        search->setFocus();
+        search->setText("abc");
+        search->selectAll();
+        QTest::keyClick(search, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(window->clipboard().empty());
+        // Enter and Esc never close the window.
+        QTest::keyClick(list(), Qt::Key_Escape);
+        QTest::keyClick(list(), Qt::Key_Return);
+        QVERIFY(window->isVisible());
+    }
+
+    void blockPairGoesAfterTheSelection() {
+        const struct {
+            int count;
+            int selected;
+            QList<int> expected;
+            int begin;
+        } cases[] = {
+            {4, -1, {1, -1, -2, 2, 3, 4}, 1},
+            {0, -1, {-1, -2}, 0},
+            {4, 2, {1, 2, 3, -1, -2, 4}, 3},
+        };
+        for (const auto& c : cases) {
+            loadStatements(c.count);
+            list()->selectionModel()->clearSelection();
+            if (c.selected >= 0) list()->selectOnly(c.selected);
+            window->insertBlockPair();
+            QCOMPARE(numbersOf(window->program().main), c.expected);
+            QCOMPARE(list()->selectedLines(), (std::vector<int>{c.begin}));
+        }
+    }
+
+    void importAndExportBlockFiles() {
+        loadStatements(3);
+        prompter.file(path("three"));
+        window->exportBlockFile();
+        QCOMPARE(prompter.prompts[0].text, u("函数文件(*.hs5);;所有文件(*.*)"));
+        QVERIFY(QFile::exists(path("three.hs5")));
+
+        loadStatements(5);
+        window->program().main.statements[0].setParam1(100);
+        list()->selectOnly(0);
+        prompter.file(path("three.hs5"));
+        window->importBlockFile();
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{100, 1, 2, 3, 2, 3, 4, 5}));
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{1, 2, 3}));
+        QVERIFY(window->isModified());
+        QCOMPARE(window->currentPath(), QString());  // importing never renames the program
+
+        QFile::copy(path("three.hs5"), path("three.txt"));
+        QFile damaged(path("damaged.hs5"));
+        QFile::copy(path("three.hs5"), damaged.fileName());
+        QVERIFY(damaged.open(QIODevice::ReadWrite));
+        damaged.seek(10);
+        damaged.write("\x44", 1);
+        damaged.close();
+        const struct {
+            QString file;
+            QString message;
+            QString caption;
+        } refused[] = {
+            {path("three.txt"), u("文件扩展名出错"), u("提示：")},
+            {damaged.fileName(), u("数据错误！！！"), u("提示")},
+        };
+        for (const auto& c : refused) {
+            prompter.reset();
+            prompter.file(c.file);
+            window->importBlockFile();
+            QCOMPARE(prompter.prompts.size(), 2);
+            QCOMPARE(prompter.prompts[1].text, c.message);
+            QCOMPARE(prompter.prompts[1].caption, c.caption);
+            QCOMPARE(window->program().main.count(), size_t{8});
+        }
+    }
+
+    void undoAndRedoEveryChange() {
+        const QString saved = writeProgramFile(path("saved.zt5"), 4);
+        QVERIFY(window->openDroppedFile(saved));
+        list()->selectRange(1, 2);
+        prompter.yes();
+        window->deleteSelected();
+        window->insertBlockPair();
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{1, -1, -2, 4}));
+        QVERIFY(action("actionUndo")->isEnabled());
+        QCOMPARE(action("actionUndo")->text(), u("撤销"));
+        QCOMPARE(action("actionRedo")->text(), u("重做"));
+
+        list()->setFocus();
+        QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{1, 4}));
+        window->undo();
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{1, 2, 3, 4}));
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{1, 2}));  // what came back is selected
+        QVERIFY(!window->isModified());  // back to the file as saved
+        QVERIFY(!action("actionUndo")->isEnabled());
+        QCOMPARE(qobject_cast<QLabel*>(window->control(1013))->text(),
+                 u("程序大小：%1 字节").arg(window->program().main.imageSize()));
+
+        QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{1, 4}));
+        QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{1, -1, -2, 4}));
+        QVERIFY(window->isModified());
+        QVERIFY(!action("actionRedo")->isEnabled());
+        // Changes of other stores join the same history.
+        EditStep step;
+        step.storeId = 5;
+        step.change = recordSpan(window->program().function(5), 0, 0,
+                                 [](ProgramStore& store) { store.insertAfter(0, numberedStatement(9)); });
+        window->recordEdit(step);
+        window->undo();
+        QVERIFY(window->program().function(5).empty());
+        QCOMPARE(window->program().main.count(), size_t{4});
+    }
+
+    void topLineAndCurrentLineSurviveRefreshes() {
+        loadStatements(300);
+        list()->setTopLine(120);
+        list()->selectOnly(125);
+        QCOMPARE(window->currentLine(), 125);
+        window->clipboard() = numberedStore(2, 80);
+        window->paste();
+        QCOMPARE(list()->topLine(), 120);
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{126, 127}));
+        QCOMPARE(window->currentLine(), 127);
+        window->refreshMainList();
+        QCOMPARE(list()->topLine(), 120);
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{127}));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

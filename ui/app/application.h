@@ -1,0 +1,20 @@
+#pragma once
+// CMy1App: the editor application. It runs the main window until it closes; a program file named
+// on the command line is opened at start, as if it had been dropped on the window.
+#include <QApplication>
+
+#include "core/edition.h"
+
+namespace lumio {
+
+class CMy1App : public QApplication {
+    Q_OBJECT
+public:
+    CMy1App(int& argc, char** argv, Edition edition = Edition::Current);
+    int run();
+
+private:
+    Edition edition_;
+};
+
+}  // namespace lumio

@@ -1,0 +1,38 @@
+#include "ui/app/listing_font.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace lumio {
+namespace {
+
+QString installedFace() {
+    const QStringList installed = QFontDatabase::families();
+    // The face itself under its Chinese and its Latin name.
+    for (const char* face : {"黑体", "SimHei"}) {
+        const QString name = QString::fromUtf8(face);
+        if (installed.contains(name, Qt::CaseInsensitive)) return name;
+    }
+    const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+    // A sans-serif face for Chinese reads closest to it; the first Chinese face otherwise.
+    for (const char* preferred : {"Noto Sans CJK SC", "Source Han Sans SC", "WenQuanYi Micro Hei", "WenQuanYi Zen Hei",
+                                  "Droid Sans Fallback"})
+        if (chinese.contains(QString::fromUtf8(preferred))) return QString::fromUtf8(preferred);
+    for (const QString& face : chinese)
+        if (!QFontDatabase::isFixedPitch(face)) return face;
+    return chinese.isEmpty() ? QString() : chinese.constFirst();
+}
+
+}  // namespace
+
+QFont listingFont() {
+    static const QString face = installedFace();
+    QFont font;
+    if (!face.isEmpty()) font.setFamily(face);
+    font.setPixelSize(24);
+    font.setWeight(QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+}  // namespace lumio

@@ -1,0 +1,231 @@
+#include "ui/app/main_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QUrl>
+
+#include "core/model/program_image.h"
+#include "core/text/bytes.h"
+#include "ui/app/app_icon.h"
+#include "ui/app/listing_font.h"
+#include "ui/app/listing_source.h"
+#include "ui/app/main_window_layout.h"
+#include "ui/app/qt_text.h"
+#include "ui/app/statement_list.h"
+#include "ui/dialogs/about_dialog.h"
+
+namespace lumio {
+namespace {
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+constexpr int kAddressCount = 256;
+constexpr int kInitialAddress = 1;
+constexpr int kSerialPortCount = 255;
+constexpr int kProgressRange = 50;
+
+}  // namespace
+
+CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent)
+    : QMainWindow(parent),
+      edition_(edition),
+      titleText_(text("Lumio工具V2.000（固件16）")),
+      widgetPrompter_(this),
+      prompter_(&widgetPrompter_) {
+    setObjectName(QStringLiteral("CMy1Dlg"));
+    setWindowIcon(appIcon());
+    setAcceptDrops(true);
+    buildControls();
+    buildMenus();
+    buildContextMenu();
+    updateTitle();
+    refreshMainList();
+    updateEditActions();
+    resize(1280, 760);
+    applyLayout();
+    controls_.value(1010)->setFocus();
+}
+
+CMy1Dlg::~CMy1Dlg() = default;
+
+void CMy1Dlg::setPrompter(Prompter* prompter) { prompter_ = prompter ? prompter : &widgetPrompter_; }
+
+void CMy1Dlg::buildControls() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+
+    auto button = [&](int id, const char* caption, const char* name) {
+        auto* widget = new QPushButton(text(caption), client_);
+        widget->setObjectName(QString::fromLatin1(name));
+        widget->setAutoDefault(false);
+        controls_.insert(id, widget);
+        return widget;
+    };
+    connect(button(1001, "打开", "openButton"), &QPushButton::clicked, this, &CMy1Dlg::openProgram);
+    connect(button(1002, "保存", "saveButton"), &QPushButton::clicked, this, &CMy1Dlg::save);
+    connect(button(1003, "另存", "saveAsButton"), &QPushButton::clicked, this, &CMy1Dlg::saveAs);
+    // The communication settings, the statement editor and the device link come with their dialogs.
+    button(1004, "设置", "settingsButton")->setEnabled(false);
+    button(1006, "添加指令", "addStatementButton")->setEnabled(false);
+    connect(button(1007, "删除", "deleteButton"), &QPushButton::clicked, this, &CMy1Dlg::deleteSelected);
+    button(1008, "串口未连接", "connectButton")->setEnabled(false);
+    button(1011, "读取", "readAllButton")->setEnabled(false);
+    button(1012, "写入", "writeAllButton")->setEnabled(false);
+    connect(button(1015, "查找", "findButton"), &QPushButton::clicked, this, &CMy1Dlg::findNext);
+
+    list_ = new Clist_command(client_);
+    list_->setObjectName(QStringLiteral("mainList"));
+    list_->setFont(listingFont());
+    controls_.insert(1005, list_);
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CMy1Dlg::listSelectionChanged);
+    connect(list_, &Clist_command::lineDoubleClicked, this, &CMy1Dlg::listDoubleClicked);
+    connect(list_, &Clist_command::deleteRequested, this, &CMy1Dlg::deleteSelected);
+    connect(list_, &Clist_command::cutRequested, this, &CMy1Dlg::cut);
+    connect(list_, &Clist_command::copyRequested, this, &CMy1Dlg::copy);
+    connect(list_, &Clist_command::pasteRequested, this, &CMy1Dlg::paste);
+    connect(list_, &Clist_command::contextMenuRequested, this,
+            [this](const QPoint& position) { contextMenu_->popup(position); });
+
+    auto* addresses = new QComboBox(client_);
+    addresses->setObjectName(QStringLiteral("addressList"));
+    for (int address = 0; address < kAddressCount; ++address)
+        addresses->addItem(fromGbk(formatText(toGbk("地址%d").c_str(), address)));
+    addresses->setCurrentIndex(kInitialAddress);
+    controls_.insert(1010, addresses);
+
+    auto* ports = new QComboBox(client_);
+    ports->setObjectName(QStringLiteral("portList"));
+    for (int port = 1; port <= kSerialPortCount; ++port) ports->addItem(QStringLiteral("COM%1").arg(port));
+    ports->setCurrentIndex(0);
+    controls_.insert(1017, ports);
+
+    sizeText_ = new QLabel(client_);
+    sizeText_->setObjectName(QStringLiteral("sizeText"));
+    sizeText_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    controls_.insert(1013, sizeText_);
+
+    searchEdit_ = new QLineEdit(client_);
+    searchEdit_->setObjectName(QStringLiteral("searchEdit"));
+    controls_.insert(1014, searchEdit_);
+    connect(searchEdit_, &QLineEdit::textChanged, this, [this](const QString& typed) {
+        searchText_ = typed;
+        searchPosition_ = -1;
+    });
+    connect(searchEdit_, &QLineEdit::returnPressed, this, &CMy1Dlg::findNext);
+
+    progress_ = new QProgressBar(client_);
+    progress_->setObjectName(QStringLiteral("progressBar"));
+    progress_->setRange(0, kProgressRange);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    controls_.insert(1018, progress_);
+
+    for (auto entry = controls_.constBegin(); entry != controls_.constEnd(); ++entry)
+        entry.value()->setProperty("resourceId", entry.key());
+}
+
+void CMy1Dlg::applyLayout() {
+    if (!list_) return;
+    for (const ControlPlace& place : mainWindowLayout(client_->size()))
+        if (QWidget* widget = controls_.value(place.id)) widget->setGeometry(place.rect);
+}
+
+bool CMy1Dlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) applyLayout();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMy1Dlg::updateTitle() {
+    QString title = titleText_;
+    if (!currentPath_.isEmpty()) title += QStringLiteral(" ") + currentPath_;
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(isModified());
+}
+
+void CMy1Dlg::updateSizeText() {
+    const std::string size = formatText(toGbk("程序大小：%u 字节").c_str(), programBodySize(program_, edition_));
+    sizeText_->setText(fromGbk(size));
+}
+
+void CMy1Dlg::refreshMainList() {
+    const int top = list_->topLine();
+    list_->listing().setRows(listingRows(program_.main, langContext()));
+    list_->selectOnly(currentLine_);
+    list_->setTopLine(top);
+    updateSizeText();
+}
+
+void CMy1Dlg::recordEdit(EditStep step) {
+    const int storeId = step.storeId;
+    const bool changesNames = step.namesBefore.has_value();
+    history_.record(std::move(step));
+    if (storeId == kMainStoreId || changesNames) refreshMainList();
+    updateTitle();
+    updateEditActions();
+    emit programChanged(changesNames ? -1 : storeId);
+}
+
+void CMy1Dlg::programReplaced() {
+    history_.clear();
+    currentLine_ = -1;
+    searchPosition_ = -1;
+    list_->listing().setRows({});
+    refreshMainList();
+    updateTitle();
+    updateEditActions();
+    emit programChanged(-1);
+}
+
+void CMy1Dlg::listSelectionChanged() {
+    const int highest = list_->highestSelected();
+    if (highest >= 0) currentLine_ = highest;
+    if (highest >= 0) emit statementEditorRequested(currentLine_, false, false);
+}
+
+void CMy1Dlg::listDoubleClicked() {
+    if (list_->count() == 0) {
+        currentLine_ = -1;
+        return;
+    }
+    currentLine_ = list_->highestSelected();
+    if (currentLine_ >= 0) emit statementEditorRequested(currentLine_, true, false);
+}
+
+void CMy1Dlg::showAbout() {
+    CAboutDlg about(titleText_, this);
+    about.exec();
+}
+
+void CMy1Dlg::closeEvent(QCloseEvent* event) {
+    if (settleUnsavedChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMy1Dlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMy1Dlg::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (!url.isLocalFile()) continue;
+        event->acceptProposedAction();
+        // Only the first dropped file is opened.
+        openDroppedFile(url.toLocalFile());
+        return;
+    }
+}
+
+}  // namespace lumio

@@ -1,0 +1,140 @@
+#pragma once
+// CMy1Dlg: the main window. It shows the main program as the listing and offers the file, edit and
+// search commands; it owns the program, the clipboard store and the one edit history. It coordinates:
+// what a command computes lives in core (program files, store edits, the listing), what it asks or
+// reports goes through the prompter.
+#include <QMainWindow>
+#include <QMap>
+#include <QString>
+
+#include "core/edition.h"
+#include "core/editing/edit_history.h"
+#include "core/lang/context.h"
+#include "core/model/program.h"
+#include "ui/app/prompter.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+
+namespace lumio {
+
+class Clist_command;
+
+class CMy1Dlg : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMy1Dlg(Edition edition = Edition::Current, QWidget* parent = nullptr);
+    ~CMy1Dlg() override;
+
+    // Message boxes and file dialogs go through `prompter` (not owned); null restores the dialogs.
+    void setPrompter(Prompter* prompter);
+
+    Edition edition() const { return edition_; }
+    Program& program() { return program_; }
+    ProgramStore& clipboard() { return clipboard_; }
+    EditHistory& history() { return history_; }
+    LangContext langContext() const { return {edition_, &program_.names}; }
+    Clist_command* mainList() const { return list_; }
+    QWidget* control(int id) const { return controls_.value(id); }
+    QMenu* contextMenu() const { return contextMenu_; }
+
+    QString titleText() const { return titleText_; }
+    QString currentPath() const { return currentPath_; }
+    QString lastFolder() const { return lastFolder_; }
+    int currentLine() const { return currentLine_; }
+    bool isModified() const { return history_.modified(); }
+
+    // Records a change already made to the program (by this window, the statement editor or the
+    // function and thread lists), re-renders the main list when the main program changed and tells
+    // the other views.
+    void recordEdit(EditStep step);
+
+    // Re-renders the main list keeping its top line, re-selects the current line and updates the size.
+    void refreshMainList();
+
+public slots:
+    void newProgram();
+    void openProgram();
+    // Opens a program file as a drop or the command line does (asking first about unsaved changes).
+    bool openDroppedFile(const QString& path);
+    bool save();
+    bool saveAs();
+    void importBlockFile();
+    void exportBlockFile();
+    void deleteSelected();
+    void deleteAll();
+    void cut();
+    void copy();
+    void paste();
+    void insertBlockPair();
+    void findNext();
+    void undo();
+    void redo();
+    void showAbout();
+
+signals:
+    // A store of the program changed (0 main, k function k, 500 + k thread k), or all of them (-1).
+    void programChanged(int storeId);
+    // The statement editor is wanted for `line` of the main list: shown or only following the
+    // selection, in add or in edit mode.
+    void statementEditorRequested(int line, bool show, bool addMode);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void buildContextMenu();
+    void applyLayout();
+    void updateTitle();
+    void updateSizeText();
+    void updateEditActions();
+    void programReplaced();
+    Prompter& prompter() { return *prompter_; }
+
+    // Asks whether to save a modified program; false when the command must not go on.
+    bool settleUnsavedChanges();
+    bool loadProgram(const QString& path);
+    bool writeProgram(const QString& path);
+    bool confirmSizes();
+    void removeSelectedLines(int topLine, int lowest);
+    void selectAfterHistory(const EditStep& step, bool undone);
+    void listSelectionChanged();
+    void listDoubleClicked();
+
+    const Edition edition_;
+    const QString titleText_;
+    Program program_;
+    ProgramStore clipboard_;
+    EditHistory history_;
+
+    QString currentPath_;
+    QString lastFolder_;
+    int currentLine_ = -1;
+    QString searchText_;
+    int searchPosition_ = -1;
+
+    WidgetPrompter widgetPrompter_;
+    Prompter* prompter_;
+
+    QWidget* client_ = nullptr;
+    Clist_command* list_ = nullptr;
+    QLabel* sizeText_ = nullptr;
+    QLineEdit* searchEdit_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QMap<int, QWidget*> controls_;
+    QMenu* contextMenu_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+};
+
+}  // namespace lumio

@@ -1,0 +1,17 @@
+#pragma once
+// Where the controls of the main window stand for a client area of a given size: one row of
+// controls at the top, the listing below it, the progress bar at the bottom.
+#include <QRect>
+#include <QSize>
+#include <vector>
+
+namespace lumio {
+
+struct ControlPlace {
+    int id;  // resource id of the control
+    QRect rect;
+};
+
+std::vector<ControlPlace> mainWindowLayout(QSize client);
+
+}  // namespace lumio

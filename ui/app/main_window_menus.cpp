@@ -1,0 +1,132 @@
+// The main menu and the listing's context menu of CMy1Dlg. Entries whose features have not been
+// built are present and disabled.
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "ui/app/main_window.h"
+
+namespace lumio {
+namespace {
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Adds an entry that runs `handler` on `receiver`.
+template <class Receiver, class Handler>
+QAction* addEntry(QMenu* menu, const char* caption, const char* name, Receiver* receiver, Handler handler) {
+    QAction* action = menu->addAction(text(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, receiver, [receiver, handler] { (receiver->*handler)(); });
+    return action;
+}
+
+QAction* addDisabled(QMenu* menu, const char* caption, const char* name) {
+    QAction* action = menu->addAction(text(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(false);
+    return action;
+}
+
+QMenu* addSubmenu(QMenu* menu, const char* caption, const char* name) {
+    QMenu* submenu = menu->addMenu(text(caption));
+    submenu->setObjectName(QString::fromLatin1(name));
+    return submenu;
+}
+
+}  // namespace
+
+void CMy1Dlg::buildMenus() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu(text("文件"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    addEntry(file, "新建", "actionNew", this, &CMy1Dlg::newProgram)->setShortcut(QKeySequence::New);
+    addEntry(file, "打开", "actionOpen", this, &CMy1Dlg::openProgram)->setShortcut(QKeySequence::Open);
+    addEntry(file, "保存", "actionSave", this, &CMy1Dlg::save)->setShortcut(QKeySequence::Save);
+    addEntry(file, "另存", "actionSaveAs", this, &CMy1Dlg::saveAs);
+    file->addSeparator();
+    addEntry(file, "导入", "actionImport", this, &CMy1Dlg::importBlockFile);
+    addEntry(file, "导出", "actionExport", this, &CMy1Dlg::exportBlockFile);
+    file->addSeparator();
+    addEntry(file, "退出", "actionExit", this, &CMy1Dlg::close);
+
+    QMenu* edit = bar->addMenu(text("编辑"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    undoAction_ = addEntry(edit, "撤销", "actionUndo", this, &CMy1Dlg::undo);
+    undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction_ = addEntry(edit, "重做", "actionRedo", this, &CMy1Dlg::redo);
+    redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addSeparator();
+    addEntry(edit, "删除", "actionDelete", this, &CMy1Dlg::deleteSelected);
+    addEntry(edit, "删除全部", "actionDeleteAll", this, &CMy1Dlg::deleteAll);
+    edit->addSeparator();
+    addEntry(edit, "剪切", "actionCut", this, &CMy1Dlg::cut);
+    addEntry(edit, "复制", "actionCopy", this, &CMy1Dlg::copy);
+    addEntry(edit, "粘贴", "actionPaste", this, &CMy1Dlg::paste);
+
+    QMenu* settings = bar->addMenu(text("设置"));
+    settings->setObjectName(QStringLiteral("settingsMenu"));
+    addDisabled(settings, "通讯设置", "actionComSettings");
+    addDisabled(settings, "函数列表", "actionFunctionList");
+    addDisabled(settings, "线程列表", "actionThreadList");
+    addDisabled(settings, "重命名", "actionRename");
+
+    QMenu* tools = bar->addMenu(text("工具"));
+    tools->setObjectName(QStringLiteral("toolsMenu"));
+    addDisabled(tools, "指令向导", "actionCommandWizard");
+    addDisabled(tools, "调试助手", "actionDebugTerminal");
+
+    QMenu* link = bar->addMenu(text("通信"));
+    link->setObjectName(QStringLiteral("linkMenu"));
+    addDisabled(link, "读取全部", "actionReadAll");
+    addDisabled(link, "写入全部", "actionWriteAll");
+    link->addSeparator();
+    addDisabled(link, "校准时间", "actionSetClock");
+    addDisabled(link, "读取模块时间", "actionReadClock");
+    addDisabled(link, "设备加密", "actionLock");
+    addDisabled(link, "设备解密", "actionUnlock");
+    QMenu* address = addSubmenu(link, "地址操作", "addressMenu");
+    addDisabled(address, "读地址", "actionReadAddress");
+    addDisabled(address, "写地址", "actionWriteAddress");
+    addDisabled(link, "读取硬件信息", "actionHardwareInfo");
+    addDisabled(link, "读取硬件信息2", "actionHardwareInfo2");
+    link->addSeparator();
+    QMenu* firmware = addSubmenu(link, "固件升级", "firmwareMenu");
+    addDisabled(firmware, "固件升级", "actionFirmwareUpgrade");
+    addDisabled(firmware, "固件升级_115200", "actionFirmwareUpgrade115200");
+
+    // The About entry of the window menu on the system the editor first ran on lives under 帮助 here.
+    QMenu* help = bar->addMenu(text("帮助"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    addEntry(help, "关于 Lumio工具(&A)...", "actionAbout", this, &CMy1Dlg::showAbout);
+}
+
+void CMy1Dlg::buildContextMenu() {
+    // Menu 143, popup "主程序右键".
+    contextMenu_ = new QMenu(text("主程序右键"), this);
+    contextMenu_->setObjectName(QStringLiteral("mainContextMenu"));
+    addEntry(contextMenu_, "剪切", "contextCut", this, &CMy1Dlg::cut);
+    addEntry(contextMenu_, "复制", "contextCopy", this, &CMy1Dlg::copy);
+    addEntry(contextMenu_, "粘贴", "contextPaste", this, &CMy1Dlg::paste);
+    contextMenu_->addSeparator();
+    // No example programs ship with this editor.
+    QMenu* examples = addSubmenu(contextMenu_, "导入示例程序", "examplesMenu");
+    addDisabled(examples, "输入发送数据程序", "exampleSendData");
+    addDisabled(examples, "输入控制输出点动程序", "exampleJog");
+    addDisabled(examples, "输入控制输出自锁程序", "exampleLatch");
+    QMenu* packets = addSubmenu(examples, "临时数据包相关程序", "examplePacketsMenu");
+    addDisabled(packets, "数据口发送数据(118)", "examplePortSend");
+    QMenu* file = addSubmenu(contextMenu_, "文件", "contextFileMenu");
+    addEntry(file, "打开文件", "contextOpen", this, &CMy1Dlg::openProgram);
+    addEntry(file, "导入函数文件", "contextImport", this, &CMy1Dlg::importBlockFile);
+    contextMenu_->addSeparator();
+    addEntry(contextMenu_, "导入语句块", "contextBlockPair", this, &CMy1Dlg::insertBlockPair);
+}
+
+void CMy1Dlg::updateEditActions() {
+    if (undoAction_) undoAction_->setEnabled(history_.canUndo());
+    if (redoAction_) redoAction_->setEnabled(history_.canRedo());
+}
+
+}  // namespace lumio

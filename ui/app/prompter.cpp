@@ -1,0 +1,77 @@
+#include "ui/app/prompter.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+namespace lumio {
+
+FileFilter fileFilterFrom(const QString& pattern) {
+    // Pairs of description and pattern, separated by '|', ended by "||".
+    const QStringList parts = pattern.split('|', Qt::SkipEmptyParts);
+    QStringList descriptions;
+    for (qsizetype i = 0; i < parts.size(); i += 2) descriptions << parts[i];
+    FileFilter result;
+    result.filter = descriptions.join(QStringLiteral(";;"));
+    if (parts.size() > 1 && parts[1].startsWith(QStringLiteral("*.")) && parts[1] != QStringLiteral("*.*"))
+        result.defaultSuffix = parts[1].mid(2);
+    return result;
+}
+
+namespace {
+
+QMessageBox::StandardButton runBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                   const QString& caption, QMessageBox::StandardButtons buttons,
+                                   QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, caption, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    // The texts of the buttons as the rest of the editor speaks, whatever translations are installed.
+    const struct {
+        QMessageBox::StandardButton button;
+        const char* text;
+    } labels[] = {{QMessageBox::Ok, "确定"}, {QMessageBox::Yes, "是(&Y)"}, {QMessageBox::No, "否(&N)"},
+                  {QMessageBox::Cancel, "取消"}};
+    for (const auto& label : labels)
+        if (QAbstractButton* button = box.button(label.button)) button->setText(QString::fromUtf8(label.text));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const FileFilter& filter, const QString& folder) {
+    QFileDialog dialog(parent, QString(), folder, filter.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (mode == QFileDialog::AcceptSave) dialog.setDefaultSuffix(filter.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+void WidgetPrompter::inform(const QString& text, const QString& caption) {
+    runBox(parent_, QMessageBox::Information, text, caption, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool WidgetPrompter::askYesNo(const QString& text, const QString& caption) {
+    return runBox(parent_, QMessageBox::Question, text, caption, QMessageBox::Yes | QMessageBox::No,
+                  QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+Prompter::Answer WidgetPrompter::askYesNoCancel(const QString& text, const QString& caption) {
+    switch (runBox(parent_, QMessageBox::Warning, text, caption,
+                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+QString WidgetPrompter::openFileName(const FileFilter& filter, const QString& folder) {
+    return runFileDialog(parent_, QFileDialog::AcceptOpen, filter, folder);
+}
+
+QString WidgetPrompter::saveFileName(const FileFilter& filter, const QString& folder) {
+    return runFileDialog(parent_, QFileDialog::AcceptSave, filter, folder);
+}
+
+}  // namespace lumio
