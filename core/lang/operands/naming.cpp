@@ -48,7 +48,8 @@ std::string renameVariable(RenameTable& names, std::string_view defaultName, std
         return reset;
     }
     if (defaultName.empty()) return toGbk("空字符不行");
-    const bool checkReserved = check == ReservedCheck::Apply && edition != Edition::Classic;
+    // Giving an entry its own default name resets it, even when that name is reserved («全局整数5»).
+    const bool checkReserved = check == ReservedCheck::Apply && edition != Edition::Classic && newName != defaultName;
     for (size_t i = 0; checkReserved && i < categoryWords().size(); ++i)
         if (matchesNumberedPrefix(newName, categoryWords().at(i)))
             return toGbk("与系统名称重复：") + std::string(defaultName) + " = " + std::string(newName);
