@@ -14,10 +14,14 @@
 
 #include "core/model/program_files.h"
 #include "support/programs.h"
+#include "ui/app/qt_text.h"
 #include "support/scripted_prompter.h"
 #include "ui/app/listing_font.h"
 #include "ui/app/main_window.h"
 #include "ui/app/main_window_layout.h"
+#include "ui/app/serial_port_list.h"
+#include "core/settings/serial_ports.h"
+#include "ui/dialogs/com_settings_dialog.h"
 #include "ui/app/statement_list.h"
 
 using namespace lumio;
@@ -65,7 +69,7 @@ private:
 private slots:
     void init() {
         prompter.reset();
-        window = std::make_unique<CMy1Dlg>();
+        window = std::make_unique<CMy1Dlg>(Edition::Current, nullptr, SettingsStore(path("zt_lumio.ini")));
         window->setPrompter(&prompter);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -93,10 +97,14 @@ private slots:
         QCOMPARE(addresses->count(), 256);
         QCOMPARE(addresses->itemText(255), u("地址255"));
         QCOMPARE(addresses->currentText(), u("地址1"));
+        // The port the settings name is chosen: COM1 without a settings file.
         auto* ports = qobject_cast<QComboBox*>(window->control(1017));
-        QCOMPARE(ports->count(), 255);
-        QCOMPARE(ports->itemText(0), u("COM1"));
-        QCOMPARE(ports->itemText(254), u("COM255"));
+        if (platformPortNaming() == PortNaming::Numbered) {
+            QCOMPARE(ports->count(), 255);
+            QCOMPARE(ports->itemText(254), u("COM255"));
+        }
+        QCOMPARE(ports->currentText(), QString::fromStdString(serialPortName(LinkSettings{}, platformPortNaming())));
+        QVERIFY(window->control(1004)->isEnabled());
         QCOMPARE(qobject_cast<QLabel*>(window->control(1013))->text(), u("程序大小：0 字节"));
         auto* progress = qobject_cast<QProgressBar*>(window->control(1018));
         QCOMPARE(progress->maximum(), 50);
@@ -106,6 +114,26 @@ private slots:
         // Features still to come are visible and disabled.
         QVERIFY(!window->control(1006)->isEnabled());
         QVERIFY(!window->control(1011)->isEnabled());
+    }
+
+    void settingsChooseTheLinkAndTheDialogOpens() {
+        QFile ini(path("zt_lumio.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[canshu_v2]\r\ncom_or_tcp=1\r\n");
+        ini.close();
+        CMy1Dlg network(Edition::Current, nullptr, SettingsStore(path("zt_lumio.ini")));
+        QVERIFY(network.linkSettings().isNetwork());
+        QCOMPARE(qobject_cast<QPushButton*>(network.control(1008))->text(), u("网络已断开"));
+        // The settings button opens the dialog with the settings in force; Cancel keeps them.
+        bool opened = false;
+        QTimer::singleShot(0, &network, [&] {
+            auto* dialog = network.findChild<CCom_Dlg*>();
+            opened = dialog && dialog->settings() == network.linkSettings();
+            if (dialog) dialog->reject();
+        });
+        qobject_cast<QPushButton*>(network.control(1004))->click();
+        QVERIFY(opened);
+        QVERIFY(network.linkSettings().isNetwork());
     }
 
     void layoutFollowsTheWindowSize() {
@@ -147,6 +175,7 @@ private slots:
         }
         QVERIFY(!action("actionReadAll")->isEnabled());
         QVERIFY(!action("actionFunctionList")->isEnabled());
+        QVERIFY(action("actionComSettings")->isEnabled());
         QVERIFY(action("actionDeleteAll")->isEnabled());
         QCOMPARE(action("actionFirmwareUpgrade115200")->text(), u("固件升级_115200"));
         QVERIFY(!action("actionUndo")->isEnabled());
@@ -548,6 +577,60 @@ private slots:
         window->undo();
         QVERIFY(window->program().function(5).empty());
         QCOMPARE(window->program().main.count(), size_t{4});
+    }
+
+    void findWrapsAroundTheListing() {
+        loadStatements(6);
+        auto& statements = window->program().main.statements;
+        statements[1].comment = gbkOf(u("泵"));
+        statements[4].comment = gbkOf(u("阀"));
+        window->refreshMainList();
+        QVERIFY(list()->model()->index(1, 0).data().toString().endsWith(u("       备注:泵")));
+        auto* search = qobject_cast<QLineEdit*>(window->control(1014));
+        auto* find = qobject_cast<QPushButton*>(window->control(1015));
+        search->setText(u("备注"));
+        const int expected[] = {1, 4, 1};  // after the last match the search starts again at the top
+        for (int line : expected) {
+            find->click();
+            QCOMPARE(list()->selectedLines(), (std::vector<int>{line}));
+        }
+        // Editing the text starts the next search from the top again; Enter in the box finds as well.
+        search->setText(u("备注:阀"));
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{4}));
+        search->setText(u("备注"));
+        find->click();
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{1}));
+        // The search runs on the listing's text, rule numbers and words included.
+        search->setText(u("如果"));
+        find->click();
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{0}));
+        // An empty text matches every line: each press selects the next one.
+        search->clear();
+        find->click();
+        find->click();
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{1}));
+        QVERIFY(prompter.prompts.isEmpty());
+        search->setText(u("没有这一行"));
+        find->click();
+        QCOMPARE(prompter.prompts.size(), 1);
+        QCOMPARE(prompter.prompts[0].text, u("没有找到！"));
+        QCOMPARE(prompter.prompts[0].caption, QString());
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{1}));
+    }
+
+    void linesArePaintedInTheirStatementColour() {
+        loadStatements(4);
+        auto& statements = window->program().main.statements;
+        statements[0].colourCode = 1;
+        statements[1].colourCode = 2;
+        statements[2].colourCode = 4;
+        statements[3].colourCode = 3;  // no colour
+        window->refreshMainList();
+        const QColor expected[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
+        for (int line = 0; line < 3; ++line)
+            QCOMPARE(list()->model()->index(line, 0).data(Qt::ForegroundRole).value<QColor>(), expected[line]);
+        QVERIFY(!list()->model()->index(3, 0).data(Qt::ForegroundRole).isValid());
     }
 
     void topLineAndCurrentLineSurviveRefreshes() {

@@ -14,14 +14,17 @@
 #include <QUrl>
 
 #include "core/model/program_image.h"
+#include "core/settings/serial_ports.h"
 #include "core/text/bytes.h"
 #include "ui/app/app_icon.h"
 #include "ui/app/listing_font.h"
 #include "ui/app/listing_source.h"
 #include "ui/app/main_window_layout.h"
 #include "ui/app/qt_text.h"
+#include "ui/app/serial_port_list.h"
 #include "ui/app/statement_list.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/com_settings_dialog.h"
 
 namespace lumio {
 namespace {
@@ -30,15 +33,16 @@ QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 constexpr int kAddressCount = 256;
 constexpr int kInitialAddress = 1;
-constexpr int kSerialPortCount = 255;
 constexpr int kProgressRange = 50;
 
 }  // namespace
 
-CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent)
+CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     : QMainWindow(parent),
       edition_(edition),
       titleText_(text("Lumio工具V2.000（固件16）")),
+      settingsStore_(std::move(settings)),
+      linkSettings_(settingsStore_.load()),
       widgetPrompter_(this),
       prompter_(&widgetPrompter_) {
     setObjectName(QStringLiteral("CMy1Dlg"));
@@ -75,8 +79,8 @@ void CMy1Dlg::buildControls() {
     connect(button(1001, "打开", "openButton"), &QPushButton::clicked, this, &CMy1Dlg::openProgram);
     connect(button(1002, "保存", "saveButton"), &QPushButton::clicked, this, &CMy1Dlg::save);
     connect(button(1003, "另存", "saveAsButton"), &QPushButton::clicked, this, &CMy1Dlg::saveAs);
-    // The communication settings, the statement editor and the device link come with their dialogs.
-    button(1004, "设置", "settingsButton")->setEnabled(false);
+    connect(button(1004, "设置", "settingsButton"), &QPushButton::clicked, this, &CMy1Dlg::openComSettings);
+    // The statement editor and the device link come with their own windows.
     button(1006, "添加指令", "addStatementButton")->setEnabled(false);
     connect(button(1007, "删除", "deleteButton"), &QPushButton::clicked, this, &CMy1Dlg::deleteSelected);
     button(1008, "串口未连接", "connectButton")->setEnabled(false);
@@ -106,9 +110,12 @@ void CMy1Dlg::buildControls() {
 
     auto* ports = new QComboBox(client_);
     ports->setObjectName(QStringLiteral("portList"));
-    for (int port = 1; port <= kSerialPortCount; ++port) ports->addItem(QStringLiteral("COM%1").arg(port));
-    ports->setCurrentIndex(0);
     controls_.insert(1017, ports);
+    // Choosing a port here chooses it for this run; only the settings dialog writes the file.
+    connect(ports, &QComboBox::activated, this, [this, ports](int entry) {
+        linkSettings_ = withSerialPortChosen(linkSettings_, gbkOf(ports->itemText(entry)), platformPortNaming());
+    });
+    showLinkSettings();
 
     sizeText_ = new QLabel(client_);
     sizeText_->setObjectName(QStringLiteral("sizeText"));
@@ -205,6 +212,23 @@ void CMy1Dlg::listDoubleClicked() {
 void CMy1Dlg::showAbout() {
     CAboutDlg about(titleText_, this);
     about.exec();
+}
+
+void CMy1Dlg::showLinkSettings() {
+    // No link is open yet, so the button tells which kind of link the settings choose.
+    auto* connectButton = qobject_cast<QPushButton*>(controls_.value(1008));
+    connectButton->setText(linkSettings_.isNetwork() ? text("网络已断开") : text("串口未连接"));
+    auto* ports = qobject_cast<QComboBox*>(controls_.value(1017));
+    ports->clear();
+    ports->addItems(serialPortEntries(linkSettings_));
+    ports->setCurrentIndex(std::max(0, ports->findText(fromGbk(serialPortName(linkSettings_, platformPortNaming())))));
+}
+
+void CMy1Dlg::openComSettings() {
+    CCom_Dlg dialog(linkSettings_, settingsStore_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    linkSettings_ = dialog.settings();
+    showLinkSettings();
 }
 
 void CMy1Dlg::closeEvent(QCloseEvent* event) {

@@ -11,7 +11,9 @@
 #include "core/editing/edit_history.h"
 #include "core/lang/context.h"
 #include "core/model/program.h"
+#include "core/settings/link_settings.h"
 #include "ui/app/prompter.h"
+#include "ui/app/settings_store.h"
 
 class QAction;
 class QComboBox;
@@ -28,7 +30,9 @@ class Clist_command;
 class CMy1Dlg : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMy1Dlg(Edition edition = Edition::Current, QWidget* parent = nullptr);
+    // The link settings are read from `settings` (the settings file of the working directory).
+    explicit CMy1Dlg(Edition edition = Edition::Current, QWidget* parent = nullptr,
+                     SettingsStore settings = SettingsStore());
     ~CMy1Dlg() override;
 
     // Message boxes and file dialogs go through `prompter` (not owned); null restores the dialogs.
@@ -48,6 +52,7 @@ public:
     QString lastFolder() const { return lastFolder_; }
     int currentLine() const { return currentLine_; }
     bool isModified() const { return history_.modified(); }
+    const LinkSettings& linkSettings() const { return linkSettings_; }
 
     // Records a change already made to the program (by this window, the statement editor or the
     // function and thread lists), re-renders the main list when the main program changed and tells
@@ -76,6 +81,7 @@ public slots:
     void undo();
     void redo();
     void showAbout();
+    void openComSettings();
 
 signals:
     // A store of the program changed (0 main, k function k, 500 + k thread k), or all of them (-1).
@@ -98,6 +104,7 @@ private:
     void updateTitle();
     void updateSizeText();
     void updateEditActions();
+    void showLinkSettings();
     void programReplaced();
     Prompter& prompter() { return *prompter_; }
 
@@ -116,6 +123,8 @@ private:
     Program program_;
     ProgramStore clipboard_;
     EditHistory history_;
+    SettingsStore settingsStore_;
+    LinkSettings linkSettings_;
 
     QString currentPath_;
     QString lastFolder_;

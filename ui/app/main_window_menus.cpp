@@ -67,7 +67,7 @@ void CMy1Dlg::buildMenus() {
 
     QMenu* settings = bar->addMenu(text("设置"));
     settings->setObjectName(QStringLiteral("settingsMenu"));
-    addDisabled(settings, "通讯设置", "actionComSettings");
+    addEntry(settings, "通讯设置", "actionComSettings", this, &CMy1Dlg::openComSettings);
     addDisabled(settings, "函数列表", "actionFunctionList");
     addDisabled(settings, "线程列表", "actionThreadList");
     addDisabled(settings, "重命名", "actionRename");
