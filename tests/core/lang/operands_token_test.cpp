@@ -111,6 +111,12 @@ TEST(ClassifyToken, Constants) {
     EXPECT_EQ(tokenText(bytes, kCurrent), "{01 02 FF}");
     EXPECT_EQ(encodeToken(bytes), hex("05 1F 01 02 FF"));
     EXPECT_EQ(tokenText(classifyToken("{}", kCurrent), kCurrent), "{}");
+    // Empty constants are stored as two bytes and read back.
+    for (const char* empty : {"{}", "\"\""}) {
+        const Token token = classifyToken(empty, kCurrent);
+        EXPECT_EQ(encodeToken(token).size(), 2u) << empty;
+        EXPECT_EQ(decodeToken(encodeToken(token)), token) << empty;
+    }
     EXPECT_EQ(classifyToken("{1 0123456789}", kCurrent).payload, "") << "a group over 9 characters";
     EXPECT_EQ(classifyToken("{-1 0x10 zz}", kCurrent).payload, hex("FF 10 00"));
     std::string many = "{";
@@ -240,7 +246,7 @@ TEST(DecodeToken, LengthsAndMalformedBytes) {
     EXPECT_EQ(decodeToken(hex("03 64 5B")).value, 0);
     const char* empties[] = {
         "",           "00",          "01",             "02 25",       "04 25 03 00", "03 25",  // truncated
-        "09 16 00",   "02 1F",       "07 40 00 00 01", "03 13 01",    "03 41 01",    "03 65 01",
+        "09 16 00",   "02 22",       "07 40 00 00 01", "03 13 01",    "03 41 01",    "03 65 01",
         "02 64",      "06 01 00 00", "FF 20 61",
     };
     for (const char* bytes : empties) EXPECT_EQ(decodeToken(hex(bytes)), Token{}) << bytes;
