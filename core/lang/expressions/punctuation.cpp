@@ -23,7 +23,9 @@ std::string normalizePunctuation(std::string_view text) {
         const size_t length = characterLength(text, i);
         const std::string_view character = text.substr(i, length);
         char replacement = '\0';
-        if (length == 2)
+        // Every listed mark has the lead byte A1 or A3.
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (length == 2 && (lead == 0xA1 || lead == 0xA3))
             for (const auto& [mark, ascii] : marks)
                 if (character == mark) replacement = ascii;
         if (replacement != '\0') out += replacement;
