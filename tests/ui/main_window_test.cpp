@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -327,6 +328,20 @@ private slots:
         window->newProgram();
         QVERIFY(window->program().main.empty());
         QVERIFY(!window->isModified());
+    }
+
+    void droppedFilesOpenTheFirstProgram() {
+        const QString two = writeProgramFile(path("two.zt5"), 2);
+        const QString four = writeProgramFile(path("four.zt5"), 4);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(two), QUrl::fromLocalFile(four)});
+        QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+        QCOMPARE(window->program().main.count(), size_t{2});
+        QCOMPARE(window->currentPath(), two);
     }
 
     void closingAsksAboutUnsavedWork() {

@@ -14,12 +14,13 @@ QString installedFace() {
         if (installed.contains(name, Qt::CaseInsensitive)) return name;
     }
     const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
-    // A sans-serif face for Chinese reads closest to it; the first Chinese face otherwise.
-    for (const char* preferred : {"Noto Sans CJK SC", "Source Han Sans SC", "WenQuanYi Micro Hei", "WenQuanYi Zen Hei",
+    // 黑体 draws Latin letters and digits at half the width of a Chinese character, all alike, which keeps
+    // the rule numbers and the five-space prefixes in one column. The sans-serif Chinese faces that do
+    // the same come first, then those with proportional Latin letters, then any Chinese face.
+    for (const char* preferred : {"Noto Sans Mono CJK SC", "WenQuanYi Micro Hei Mono", "WenQuanYi Zen Hei Mono",
+                                  "Noto Sans CJK SC", "Source Han Sans SC", "WenQuanYi Micro Hei", "WenQuanYi Zen Hei",
                                   "Droid Sans Fallback"})
         if (chinese.contains(QString::fromUtf8(preferred))) return QString::fromUtf8(preferred);
-    for (const QString& face : chinese)
-        if (!QFontDatabase::isFixedPitch(face)) return face;
     return chinese.isEmpty() ? QString() : chinese.constFirst();
 }
 
