@@ -1,5 +1,6 @@
 #include "ui/app/application.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include "ui/app/app_icon.h"
@@ -17,7 +18,7 @@ int CMy1App::run() {
     CMy1Dlg window(edition_);
     window.show();
     const QStringList arguments = QApplication::arguments().mid(1);
-    if (!arguments.isEmpty()) window.openDroppedFile(arguments.constFirst());
+    if (!arguments.isEmpty()) window.openDroppedFile(QFileInfo(arguments.constFirst()).absoluteFilePath());
     return exec();
 }
 

@@ -24,6 +24,8 @@ QVariant ListingModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const auto row = static_cast<size_t>(index.row());
     switch (role) {
+    // A line wider than the list shows whole in its tool tip.
+    case Qt::ToolTipRole:
     case Qt::DisplayRole: {
         QString& text = shown_[row];
         if (text.isNull()) {
