@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/lang/expressions/punctuation.h"
 #include "core/lang/operands/token.h"
 #include "core/text/bytes.h"
 #include "core/text/numbers.h"
@@ -30,12 +31,20 @@ void clearEntriesFor(RenameTable& names, std::string_view defaultName) {
 // text itself when it is no token. D's own entries are left out of the lookup, and the result is the
 // plain default text, never a user name.
 std::string normalisedDefaultName(const RenameTable& names, std::string_view defaultName, Edition edition) {
-    RenameTable others;
-    for (const RenameEntry& entry : names.entries)
-        if (entry.defaultName != defaultName) others.entries.push_back(entry);
-    const Token token = classifyToken(defaultName, LangContext{edition, &others});
-    std::string printed = tokenText(token, LangContext{edition, nullptr});
-    return printed.empty() ? std::string(defaultName) : printed;
+    // classifyToken reads user names back; this is that lookup over every entry but D's own.
+    std::string text = trimSpaces(normalizePunctuation(defaultName));
+    const RenameEntry* named = nullptr;
+    for (const RenameEntry& entry : names.entries) {
+        if (!entry.defaultName.empty() && entry.defaultName != defaultName && entry.userName == text) {
+            named = &entry;
+            break;
+        }
+    }
+    if (named != nullptr) text = named->defaultName;
+    const LangContext plain{edition, nullptr};
+    std::string printed = tokenText(classifyToken(text, plain), plain);
+    if (!printed.empty()) return printed;
+    return named != nullptr ? named->defaultName : std::string(defaultName);
 }
 
 }  // namespace

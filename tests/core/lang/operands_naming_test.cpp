@@ -65,6 +65,12 @@ TEST(RenameVariable, NormalisesTheDefaultName) {
     EXPECT_EQ(rename(names, "全局整数5", "温度2"), "");
     EXPECT_EQ(u(names.entries[1].defaultName), "全局整数5");
     EXPECT_EQ(u(names.entries[1].userName), "温度2");
+    // A user name given as D stands for its entry's default name.
+    EXPECT_EQ(rename(names, "温度2", "温度3"), "");
+    EXPECT_EQ(rename(names, "泵", "水泵"), "");
+    EXPECT_EQ(u(displayName(&names, g("全局整数5"))), "温度3");
+    EXPECT_EQ(u(displayName(&names, g("线程2"))), "水泵");
+    EXPECT_EQ(names.namedCount(), 3u);
 }
 
 TEST(RenameVariable, FreeEntriesAndCapacity) {
