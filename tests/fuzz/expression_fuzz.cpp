@@ -1,11 +1,13 @@
 // Fuzzes the third-parameter forms. The input is read as stored bytes by every decoder (which must
 // never read past it), and what a decoder returns must print and store again, stable after one
 // round. The same input is read as typed text by every parser; a parsed Expression must come back
-// from its stored bytes unchanged. Both editions, with and without user names.
+// from its stored bytes unchanged. Both editions, with and without user names. Last, the input is
+// read as a names text.
 #include <cstdint>
 #include <cstdlib>
 
 #include "core/lang/expressions/forms.h"
+#include "core/lang/operands/naming.h"
 #include "core/text/gbk.h"
 
 namespace {
@@ -79,6 +81,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
             (void)parseHexBytes(input);
             (void)parseRawText(input);
         }
+    }
+    for (Edition edition : {Edition::Current, Edition::Classic}) {
+        RenameTable names = sampleNames();
+        (void)importNames(names, input, edition);
+        if (names.count() > RenameTable::kCapacity) std::abort();
+        (void)exportNames(names);
     }
     return 0;
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/lang/expressions/forms.h"
-#include "tests/core/lang/lang_test_support.h"
+#include "tests/core/lang/expressions_test_support.h"
 
 namespace lumio {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "core/lang/operands/naming.h"
 #include "core/model/program_files.h"
-#include "tests/core/lang/lang_test_support.h"
+#include "tests/core/lang/expressions_test_support.h"
 
 namespace lumio {
 namespace {

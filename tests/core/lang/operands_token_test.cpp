@@ -2,7 +2,7 @@
 
 #include "core/lang/operands/system_words.h"
 #include "core/lang/operands/token.h"
-#include "tests/core/lang/lang_test_support.h"
+#include "tests/core/lang/expressions_test_support.h"
 
 namespace lumio {
 namespace {
