@@ -175,7 +175,7 @@ private slots:
             QCOMPARE(entries, menu.entries);
         }
         QVERIFY(!action("actionReadAll")->isEnabled());
-        QVERIFY(!action("actionFunctionList")->isEnabled());
+        QVERIFY(action("actionFunctionList")->isEnabled());
         QVERIFY(action("actionComSettings")->isEnabled());
         QVERIFY(action("actionDeleteAll")->isEnabled());
         QCOMPARE(action("actionFirmwareUpgrade115200")->text(), u("固件升级_115200"));

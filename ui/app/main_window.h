@@ -37,6 +37,8 @@ public:
 
     // Message boxes and file dialogs go through `prompter` (not owned); null restores the dialogs.
     void setPrompter(Prompter* prompter);
+    // The prompter the window's dialogs ask and report through.
+    Prompter& prompter() { return *prompter_; }
 
     Edition edition() const { return edition_; }
     Program& program() { return program_; }
@@ -106,7 +108,6 @@ private:
     void updateEditActions();
     void showLinkSettings();
     void programReplaced();
-    Prompter& prompter() { return *prompter_; }
 
     // Asks whether to save a modified program; false when the command must not go on.
     bool settleUnsavedChanges();

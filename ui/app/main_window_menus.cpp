@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "ui/app/main_window.h"
+#include "ui/dialogs/list_windows.h"
 
 namespace lumio {
 namespace {
@@ -18,6 +19,15 @@ QAction* addEntry(QMenu* menu, const char* caption, const char* name, Receiver* 
     QAction* action = menu->addAction(text(caption));
     action->setObjectName(QString::fromLatin1(name));
     QObject::connect(action, &QAction::triggered, receiver, [receiver, handler] { (receiver->*handler)(); });
+    return action;
+}
+
+// Adds an entry that runs `run`.
+template <class Run>
+QAction* addCommand(QMenu* menu, const char* caption, const char* name, QObject* context, Run run) {
+    QAction* action = menu->addAction(text(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, context, run);
     return action;
 }
 
@@ -68,9 +78,11 @@ void CMy1Dlg::buildMenus() {
     QMenu* settings = bar->addMenu(text("设置"));
     settings->setObjectName(QStringLiteral("settingsMenu"));
     addEntry(settings, "通讯设置", "actionComSettings", this, &CMy1Dlg::openComSettings);
-    addDisabled(settings, "函数列表", "actionFunctionList");
-    addDisabled(settings, "线程列表", "actionThreadList");
-    addDisabled(settings, "重命名", "actionRename");
+    addCommand(settings, "函数列表", "actionFunctionList", this, [this] { openFunctionList(*this); });
+    // Only the current edition has threads.
+    addCommand(settings, "线程列表", "actionThreadList", this, [this] { openThreadList(*this); })
+        ->setEnabled(edition_ == Edition::Current);
+    addCommand(settings, "重命名", "actionRename", this, [this] { openGlobalNaming(*this); });
 
     QMenu* tools = bar->addMenu(text("工具"));
     tools->setObjectName(QStringLiteral("toolsMenu"));
