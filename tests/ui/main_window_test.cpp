@@ -188,7 +188,7 @@ private slots:
         QCOMPARE(action("contextOpen")->text(), u("打开文件"));
         QCOMPARE(action("contextImport")->text(), u("导入函数文件"));
         QCOMPARE(action("examplePortSend")->text(), u("数据口发送数据(118)"));
-        QVERIFY(!action("examplePortSend")->isEnabled());
+        QCOMPARE(action("exampleJog")->text(), u("输入控制输出点动程序"));
     }
 
     void saveAsksForAPathOnceAndWritesTheImage() {
@@ -552,6 +552,20 @@ private slots:
             QCOMPARE(prompter.prompts[1].caption, c.caption);
             QCOMPARE(window->program().main.count(), size_t{8});
         }
+    }
+
+    void examplesGoAfterTheCaretLine() {
+        loadStatements(3);
+        list()->selectOnly(1);
+        action("exampleLatch")->trigger();
+        const ProgramStore example = exampleProgram(ExampleProgram::InputLatchesOutput, {});
+        const int size = static_cast<int>(example.count());
+        QCOMPARE(window->program().main.count(), size_t(3 + size));
+        QCOMPARE(window->program().main[2], example[0]);
+        QCOMPARE(list()->highestSelected(), 1 + size);
+        QCOMPARE(list()->lowestSelected(), 2);
+        window->undo();
+        QCOMPARE(numbersOf(window->program().main), (QList<int>{1, 2, 3}));
     }
 
     void undoAndRedoEveryChange() {

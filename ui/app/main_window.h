@@ -9,6 +9,7 @@
 
 #include "core/edition.h"
 #include "core/editing/edit_history.h"
+#include "core/editing/example_programs.h"
 #include "core/lang/context.h"
 #include "core/model/program.h"
 #include "core/settings/link_settings.h"
@@ -79,6 +80,8 @@ public slots:
     void copy();
     void paste();
     void insertBlockPair();
+    // Inserts an example program after the caret line, as a block file is imported.
+    void insertExample(ExampleProgram example);
     void findNext();
     void undo();
     void redo();
@@ -115,6 +118,7 @@ private:
     bool writeProgram(const QString& path);
     bool confirmSizes();
     void removeSelectedLines(int topLine, int lowest);
+    void insertAtCaret(const ProgramStore& statements);
     void selectAfterHistory(const EditStep& step, bool undone);
     void listSelectionChanged();
     void listDoubleClicked();

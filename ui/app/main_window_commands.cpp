@@ -148,9 +148,16 @@ void CMy1Dlg::importBlockFile() {
         if (!message.text.empty()) prompter().inform(fromGbk(message.text), fromGbk(message.caption));
         return;
     }
+    insertAtCaret(block);
+}
+
+void CMy1Dlg::insertExample(ExampleProgram example) { insertAtCaret(exampleProgram(example, langContext())); }
+
+void CMy1Dlg::insertAtCaret(const ProgramStore& statements) {
+    // The caret line is the line holding the list's focus, 0 when nothing is selected.
     const int caret = list_->highestSelected() < 0 ? 0 : std::max(list_->caretLine(), 0);
     const int top = list_->topLine();
-    SpanChange change = insertStoreAfter(program_.main, block, static_cast<size_t>(caret));
+    SpanChange change = insertStoreAfter(program_.main, statements, static_cast<size_t>(caret));
     const int first = static_cast<int>(change.position);
     const int count = static_cast<int>(change.inserted.size());
     recordEdit(mainStep(std::move(change)));

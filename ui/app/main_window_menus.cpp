@@ -5,7 +5,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "core/editing/example_programs.h"
 #include "ui/app/main_window.h"
+#include "ui/app/qt_text.h"
 #include "ui/dialogs/list_windows.h"
 
 namespace lumio {
@@ -122,13 +124,29 @@ void CMy1Dlg::buildContextMenu() {
     addEntry(contextMenu_, "复制", "contextCopy", this, &CMy1Dlg::copy);
     addEntry(contextMenu_, "粘贴", "contextPaste", this, &CMy1Dlg::paste);
     contextMenu_->addSeparator();
-    // No example programs ship with this editor.
     QMenu* examples = addSubmenu(contextMenu_, "导入示例程序", "examplesMenu");
-    addDisabled(examples, "输入发送数据程序", "exampleSendData");
-    addDisabled(examples, "输入控制输出点动程序", "exampleJog");
-    addDisabled(examples, "输入控制输出自锁程序", "exampleLatch");
-    QMenu* packets = addSubmenu(examples, "临时数据包相关程序", "examplePacketsMenu");
-    addDisabled(packets, "数据口发送数据(118)", "examplePortSend");
+    const struct {
+        ExampleProgram example;
+        QMenu* menu;
+        const char* name;
+    } entries[] = {
+        {ExampleProgram::InputSendsData, examples, "exampleSendData"},
+        {ExampleProgram::InputJogsOutput, examples, "exampleJog"},
+        {ExampleProgram::InputLatchesOutput, examples, "exampleLatch"},
+        {ExampleProgram::PacketSendsData, nullptr, "examplePortSend"},
+    };
+    QMenu* packets = nullptr;
+    for (const auto& entry : entries) {
+        QMenu* menu = entry.menu;
+        if (!menu) {
+            if (!packets) packets = addSubmenu(examples, "临时数据包相关程序", "examplePacketsMenu");
+            menu = packets;
+        }
+        QAction* action = menu->addAction(fromGbk(exampleProgramName(entry.example)));
+        action->setObjectName(QString::fromLatin1(entry.name));
+        const ExampleProgram example = entry.example;
+        connect(action, &QAction::triggered, this, [this, example] { insertExample(example); });
+    }
     QMenu* file = addSubmenu(contextMenu_, "文件", "contextFileMenu");
     addEntry(file, "打开文件", "contextOpen", this, &CMy1Dlg::openProgram);
     addEntry(file, "导入函数文件", "contextImport", this, &CMy1Dlg::importBlockFile);
