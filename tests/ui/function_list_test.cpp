@@ -23,6 +23,7 @@
 #include "ui/app/main_window.h"
 #include "ui/app/statement_list.h"
 #include "ui/dialogs/function_list_dialog.h"
+#include "ui/dialogs/statement_editor_dialog.h"
 
 using namespace lumio;
 using namespace lumio::testing;
@@ -126,6 +127,32 @@ private slots:
 
         CMy1Dlg classic(Edition::Classic);
         QVERIFY(!classic.findChild<QAction*>(QStringLiteral("actionThreadList"))->isEnabled());
+    }
+
+    void menuListsWorkWithTheStatementEditor() {
+        auto* editor = new Cadd_in(window->program(), window->history(), window->edition(), window.get());
+        editor->hide();
+        function(4) = numberedStore(3);
+        window->findChild<QAction*>(QStringLiteral("actionFunctionList"))->trigger();
+        QCOMPARE(functions->current(), 4);
+        QVERIFY(functions->control(1052)->isEnabled());
+        // A hidden editor ignores the selection; double-click shows it on the line in edit mode.
+        list()->selectOnly(1);
+        QVERIFY(editor->isHidden());
+        const QRect line = list()->visualRect(list()->model()->index(2, 0));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, line.center());
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, line.center());
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->session().storeId(), 4);
+        QCOMPARE(editor->session().index(), 2);
+        QVERIFY(!editor->session().isNew());
+        // 添加 and 确认: a new statement after the selected line, selected.
+        click(1052);
+        QVERIFY(editor->session().isNew());
+        editor->accept();
+        QCOMPARE(function(4).count(), size_t{4});
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{3}));
+        QCOMPARE(nameLines(*functions)[3], u("函数4  √"));
     }
 
     void nameLinesCarryMarksAndUserNames() {

@@ -3,14 +3,32 @@
 #include "ui/app/main_window.h"
 #include "ui/dialogs/function_list_dialog.h"
 #include "ui/dialogs/naming_dialog.h"
+#include "ui/dialogs/statement_editor_dialog.h"
 
 namespace lumio {
 namespace {
+
+// Lets the main window's statement editor (when there is one) write back through the list and
+// follow its selection.
+void attachStatementEditor(CMy1Dlg& mainWindow, Chanshu_dlg& list) {
+    static const char* const attached = "statementEditorAttached";
+    if (list.property(attached).toBool()) return;
+    auto* editor = mainWindow.findChild<Cadd_in*>(QStringLiteral("Cadd_in"), Qt::FindDirectChildrenOnly);
+    if (!editor) return;
+    list.setProperty(attached, true);
+    editor->setListView(list.mode() == Chanshu_dlg::Mode::Functions ? Cadd_in::Lists::Functions : Cadd_in::Lists::Threads,
+                        &list);
+    QObject::connect(&list, &Chanshu_dlg::statementEditorRequested, editor,
+                     [editor](int storeId, int line, bool show, bool addMode) {
+                         editor->openStatementEditor(storeId, line, show, addMode);
+                     });
+}
 
 Chanshu_dlg& listWindow(CMy1Dlg& mainWindow, Chanshu_dlg::Mode mode) {
     const QString name = mode == Chanshu_dlg::Mode::Functions ? QStringLiteral("functionList") : QStringLiteral("threadList");
     auto* list = mainWindow.findChild<Chanshu_dlg*>(name, Qt::FindDirectChildrenOnly);
     if (!list) list = new Chanshu_dlg(mode, mainWindow);
+    attachStatementEditor(mainWindow, *list);
     list->open();
     return *list;
 }
