@@ -281,9 +281,15 @@ private slots:
         QCOMPARE(numbersOf(function(3)), (QList<int>{4}));
         QCOMPARE(list()->selectedLines(), (std::vector<int>{0}));
         QCOMPARE(window->history().undoCount(), size_t{2});
-        window->undo();
+        // Undo works from the list window's keys as well.
+        functions->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(functions));
+        QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(numbersOf(function(3)), (QList<int>{4, 5}));
         window->undo();
         QCOMPARE(function(3).count(), size_t{5});
+        QTest::keyClick(list(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(numbersOf(function(3)), (QList<int>{4, 5}));
     }
 
     void deleteAllEmptiesTheShownFunctionOnly() {

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <algorithm>
 #include <filesystem>
@@ -125,6 +126,14 @@ void Chanshu_dlg::buildControls() {
 
     for (auto entry = controls_.constBegin(); entry != controls_.constEnd(); ++entry)
         entry.value()->setProperty("resourceId", entry.key());
+
+    // The main window's undo and redo keys work here too: it is the one history of the program.
+    auto shortcut = [this](QKeySequence keys, void (CMy1Dlg::*command)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, &main_, command);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &CMy1Dlg::undo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &CMy1Dlg::redo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CMy1Dlg::redo);
 }
 
 void Chanshu_dlg::buildContextMenu() {
