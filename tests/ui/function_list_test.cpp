@@ -116,8 +116,8 @@ private slots:
         entry("actionFunctionList")->trigger();
         QCOMPARE(window->findChildren<Chanshu_dlg*>().size(), 1);
         QVERIFY(functions->isVisible());
-        // No statement editor listens here: "添加" is not offered.
-        QVERIFY(!functions->control(1052)->isEnabled());
+        // The main window's statement editor listens: "添加" is offered.
+        QVERIFY(functions->control(1052)->isEnabled());
         entry("actionThreadList")->trigger();
         auto* threads = window->findChild<Chanshu_dlg*>(QStringLiteral("threadList"));
         QVERIFY(threads && threads->isVisible());
@@ -130,8 +130,8 @@ private slots:
     }
 
     void menuListsWorkWithTheStatementEditor() {
-        auto* editor = new Cadd_in(window->program(), window->history(), window->edition(), window.get());
-        editor->hide();
+        Cadd_in* editor = window->statementEditor();
+        QVERIFY(editor && editor->isHidden());
         function(4) = numberedStore(3);
         window->findChild<QAction*>(QStringLiteral("actionFunctionList"))->trigger();
         QCOMPARE(functions->current(), 4);

@@ -16,6 +16,16 @@ void ListingModel::setRows(ListingRows rows) {
     endResetModel();
 }
 
+void ListingModel::setRow(int row, std::string text, std::uint32_t colour) {
+    if (row < 0 || row >= rowCount()) return;
+    const auto at = static_cast<size_t>(row);
+    rows_.texts[at] = std::move(text);
+    rows_.colours[at] = colour;
+    shown_[at] = QString();
+    const QModelIndex changed = index(row);
+    emit dataChanged(changed, changed);
+}
+
 int ListingModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.texts.size());
 }

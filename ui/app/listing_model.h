@@ -19,6 +19,8 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void setRows(ListingRows rows);
+    // Replaces one row's text and colour (nothing for a row outside the model).
+    void setRow(int row, std::string text, std::uint32_t colour);
     const std::vector<std::string>& texts() const { return rows_.texts; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

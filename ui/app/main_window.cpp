@@ -13,6 +13,7 @@
 #include <QResizeEvent>
 #include <QUrl>
 
+#include "core/listing/listing.h"
 #include "core/model/program_image.h"
 #include "core/settings/serial_ports.h"
 #include "core/text/bytes.h"
@@ -24,6 +25,7 @@
 #include "ui/app/serial_port_list.h"
 #include "ui/app/statement_list.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/statement_editor_wiring.h"
 #include "ui/dialogs/com_settings_dialog.h"
 
 namespace lumio {
@@ -51,6 +53,7 @@ CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     buildControls();
     buildMenus();
     buildContextMenu();
+    statementEditor_ = attachStatementEditor(*this);
     updateTitle();
     refreshMainList();
     updateEditActions();
@@ -81,7 +84,7 @@ void CMy1Dlg::buildControls() {
     connect(button(1003, "另存", "saveAsButton"), &QPushButton::clicked, this, &CMy1Dlg::saveAs);
     connect(button(1004, "设置", "settingsButton"), &QPushButton::clicked, this, &CMy1Dlg::openComSettings);
     // The statement editor and the device link come with their own windows.
-    button(1006, "添加指令", "addStatementButton")->setEnabled(false);
+    button(1006, "添加指令", "addStatementButton");  // wired by attachStatementEditor
     connect(button(1007, "删除", "deleteButton"), &QPushButton::clicked, this, &CMy1Dlg::deleteSelected);
     button(1008, "串口未连接", "connectButton")->setEnabled(false);
     button(1011, "读取", "readAllButton")->setEnabled(false);
@@ -181,6 +184,26 @@ void CMy1Dlg::recordEdit(EditStep step) {
     updateTitle();
     updateEditActions();
     emit programChanged(changesNames ? -1 : storeId);
+}
+
+void CMy1Dlg::recordEdit(EditStep step, const ListingUpdate& update) {
+    const int storeId = step.storeId;
+    history_.record(std::move(step));
+    if (storeId == kMainStoreId) {
+        currentLine_ = update.line;
+        if (update.lineOnly) {
+            ListingLine line = renderListingLine(program_.main, static_cast<size_t>(update.line), langContext());
+            list_->listing().setRow(update.line, std::move(line.text), line.colour);
+            updateSizeText();
+        } else {
+            refreshMainList();
+        }
+        list_->selectOnly(update.line);
+        list_->setTopLine(update.topLine);
+    }
+    updateTitle();
+    updateEditActions();
+    emit programChanged(storeId);
 }
 
 void CMy1Dlg::programReplaced() {

@@ -10,6 +10,7 @@
 #include "core/edition.h"
 #include "core/editing/edit_history.h"
 #include "core/editing/example_programs.h"
+#include "core/editing/statement_editor_session.h"
 #include "core/lang/context.h"
 #include "core/model/program.h"
 #include "core/settings/link_settings.h"
@@ -26,6 +27,7 @@ class QPushButton;
 
 namespace lumio {
 
+class Cadd_in;
 class Clist_command;
 
 class CMy1Dlg : public QMainWindow {
@@ -61,6 +63,12 @@ public:
     // function and thread lists), re-renders the main list when the main program changed and tells
     // the other views.
     void recordEdit(EditStep step);
+    // The same for a write-back of the statement editor: re-renders only the changed line when that
+    // is all that changed, then selects `update.line` and restores `update.topLine`.
+    void recordEdit(EditStep step, const ListingUpdate& update);
+
+    // The one statement editor, created hidden at start-up.
+    Cadd_in* statementEditor() const { return statementEditor_; }
 
     // Re-renders the main list keeping its top line, re-selects the current line and updates the size.
     void refreshMainList();
@@ -147,6 +155,7 @@ private:
     QProgressBar* progress_ = nullptr;
     QMap<int, QWidget*> controls_;
     QMenu* contextMenu_ = nullptr;
+    Cadd_in* statementEditor_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
 };

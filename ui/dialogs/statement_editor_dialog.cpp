@@ -47,6 +47,14 @@ Cadd_in::Cadd_in(Program& program, EditHistory& history, Edition edition, QWidge
     comment_->setFocus();
 }
 
+template <class Choice>
+void Cadd_in::choose(Choice choice) {
+    choosing_ = true;
+    const StatementEditorSession::Parts parts = choice();
+    choosing_ = false;
+    showParts(parts);
+}
+
 void Cadd_in::buildControls() {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
@@ -131,26 +139,26 @@ void Cadd_in::buildControls() {
     layout->addLayout(buttons);
 
     connect(choice_, &QComboBox::currentIndexChanged, this, [this](int entry) {
-        if (!showing_ && entry >= 0) showParts(session_.chooseAction(entry == 1));
+        if (!showing_ && entry >= 0) choose([&] { return session_.chooseAction(entry == 1); });
     });
     connect(orCheck_, &QCheckBox::toggled, this, [this](bool checked) {
-        if (!showing_) showParts(session_.setOrChecked(checked));
+        if (!showing_) choose([&] { return session_.setOrChecked(checked); });
     });
     connect(kinds_, &QComboBox::currentIndexChanged, this, [this](int entry) {
-        if (!showing_ && entry >= 0) showParts(session_.chooseKind(entry));
+        if (!showing_ && entry >= 0) choose([&] { return session_.chooseKind(entry); });
     });
     connect(param1_, &QComboBox::currentIndexChanged, this, [this](int entry) {
-        if (!showing_ && entry >= 0) showParts(session_.chooseParam1(entry));
+        if (!showing_ && entry >= 0) choose([&] { return session_.chooseParam1(entry); });
     });
     connect(param2_, &QComboBox::currentIndexChanged, this, [this](int entry) {
-        if (!showing_ && entry >= 0) showParts(session_.chooseParam2(entry));
+        if (!showing_ && entry >= 0) choose([&] { return session_.chooseParam2(entry); });
     });
     // Typing and picking an example both change the edit text.
     connect(param3_, &QComboBox::editTextChanged, this, [this](const QString& value) {
-        if (!showing_) showParts(session_.editParam3(typed(value)));
+        if (!showing_) choose([&] { return session_.editParam3(typed(value)); });
     });
     connect(comment_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!showing_) showParts(session_.editComment(typed(comment_->toPlainText())));
+        if (!showing_) choose([&] { return session_.editComment(typed(comment_->toPlainText())); });
     });
     connect(confirm_, &QPushButton::clicked, this, &Cadd_in::accept);
     connect(cancel_, &QPushButton::clicked, this, &Cadd_in::reject);
@@ -182,6 +190,7 @@ StatementListView* Cadd_in::viewFor(int storeId) const {
 }
 
 void Cadd_in::openStatementEditor(int storeId, int index, bool show, bool isNew) {
+    if (choosing_) return;
     if (show && isHidden()) this->show();
     if (!isVisible()) return;
     session_.open(storeId, index, isNew, viewFor(storeId));
@@ -228,7 +237,9 @@ bool Cadd_in::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Cadd_in::accept() {
+    choosing_ = true;
     session_.confirm();
+    choosing_ = false;
     hide();
 }
 

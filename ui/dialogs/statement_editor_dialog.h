@@ -55,11 +55,17 @@ protected:
 private:
     void buildControls();
     void showParts(StatementEditorSession::Parts parts);
+    // Runs a choice of the user on the session and shows what it changed.
+    template <class Choice>
+    void choose(Choice choice);
     StatementListView* viewFor(int storeId) const;
 
     StatementEditorSession session_;
     std::array<StatementListView*, 3> views_{};
     bool showing_ = false;  // controls are being set from the session: their signals are not choices
+    // A choice is being applied: the selection changes its write-back causes in the list are the
+    // editor's own and do not reload it.
+    bool choosing_ = false;
 
     QComboBox* choice_ = nullptr;    // 1042
     QCheckBox* orCheck_ = nullptr;   // 1036
