@@ -12,6 +12,8 @@
 #include "ui/app/main_window.h"
 #include "ui/app/qt_text.h"
 #include "ui/app/statement_list.h"
+#include "ui/dialogs/function_list_dialog.h"
+#include "ui/dialogs/list_windows.h"
 #include "ui/dialogs/statement_editor_dialog.h"
 
 using namespace lumio;
@@ -128,6 +130,24 @@ private slots:
         QCOMPARE(editor()->session().index(), 1);
         QCOMPARE(combo(1025)->currentText(), QStringLiteral("2"));
         QVERIFY(!editor()->session().isNew());
+    }
+
+    void functionListAddsAndEditsThroughTheSameEditor() {
+        Chanshu_dlg& functions = openFunctionList(*window);
+        QVERIFY(functions.control(1052)->isEnabled());
+        QTest::mouseClick(functions.control(1052), Qt::LeftButton);
+        QVERIFY(editor()->isVisible());
+        QCOMPARE(editor()->session().storeId(), functions.storeId());
+        combo(1042)->setCurrentIndex(1);
+        combo(1039)->setCurrentIndex(3);  // 整数
+        combo(1025)->lineEdit()->setText(QStringLiteral("5"));
+        QTest::mouseClick(editor()->control(1), Qt::LeftButton);
+        const ProgramStore& function = window->program().function(functions.current());
+        QCOMPARE(function.count(), size_t{1});
+        QCOMPARE(function[0], action(4, 1, 1, "5"));
+        QVERIFY(window->program().main.empty());
+        window->undo();
+        QVERIFY(window->program().function(functions.current()).empty());
     }
 
     void examplesInsertAfterTheSelectionAsOneStep() {
