@@ -349,6 +349,11 @@ private slots:
         prompter.cancel();
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());
+        prompter.cancel();
+        action("actionExit")->trigger();  // 退出 closes the window the same way
+        QCOMPARE(prompter.prompts.size(), 2);
+        QCOMPARE(prompter.prompts[1].text, kSaveQuestion);
+        QVERIFY(window->isVisible());
         prompter.yes().file(QString());  // Yes, then the save dialog is cancelled: the window stays
         QVERIFY(!window->close());
         prompter.yes().file(path("closing.zt5"));
