@@ -118,6 +118,11 @@ private slots:
         QCOMPARE(window->history().undoCount(), size_t{1});
         window->undo();
         QCOMPARE(line(1), u("     整数1 = 0"));
+        // The open editor shows the line as undo left it, so the next keystroke starts from there.
+        QCOMPARE(param3->text(), QStringLiteral("0"));
+        QTest::keyClick(param3, Qt::Key_End);
+        QTest::keyClick(param3, Qt::Key_5);
+        QCOMPARE(line(1), u("     整数1 = 5"));  // 05 reads as the number 5
     }
 
     void openEditorFollowsTheSelection() {
