@@ -60,6 +60,11 @@ Bytes buildProgramImage(Program& program, Edition edition) {
         image += namesText;
     }
 
+    sealProgramImage(image);
+    return image;
+}
+
+void sealProgramImage(Bytes& image) {
     const ByteView body = ByteView(image).substr(kImageHeaderSize);
     Bytes header;
     appendU32BigEndian(header, static_cast<std::uint32_t>(image.size()));
@@ -71,7 +76,6 @@ Bytes buildProgramImage(Program& program, Edition edition) {
     Bytes seal;
     appendU16LowFirst(seal, FileSeal(ByteView(image).substr(2)));
     image.replace(0, 2, seal);
-    return image;
 }
 
 ImageCheck checkProgramImage(ByteView bytes, Edition edition) {
