@@ -6,16 +6,6 @@
 namespace lumio {
 namespace {
 
-bool isOperatorByte(unsigned char c) {
-    switch (c) {
-        case '%': case '&': case '(': case ')': case '*': case '+': case ',': case '-': case '/':
-        case '[': case ']': case '^': case '|': case kShiftLeft: case kShiftRight:
-            return true;
-        default:
-            return false;
-    }
-}
-
 Token operatorToken(std::uint8_t character) {
     Token token;
     token.kind = TokenKind::Operator;

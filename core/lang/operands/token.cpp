@@ -124,16 +124,6 @@ const std::string& indexedBasePrefix(int baseKind) {
     return empty;
 }
 
-bool isOperatorByte(unsigned char c) {
-    switch (c) {
-        case '%': case '&': case '(': case ')': case '*': case '+': case ',': case '-': case '/':
-        case '[': case ']': case '^': case '|': case kShiftLeft: case kShiftRight:
-            return true;
-        default:
-            return false;
-    }
-}
-
 bool onlyBytesOf(std::string_view text, std::string_view allowed) {
     for (char c : text)
         if (!isAsciiDigit(c) && allowed.find(c) == std::string_view::npos) return false;
@@ -307,6 +297,16 @@ std::string defaultText(const Token& token, Edition edition) {
 }
 
 }  // namespace
+
+bool isOperatorByte(unsigned char c) {
+    switch (c) {
+        case '%': case '&': case '(': case ')': case '*': case '+': case ',': case '-': case '/':
+        case '[': case ']': case '^': case '|': case kShiftLeft: case kShiftRight:
+            return true;
+        default:
+            return false;
+    }
+}
 
 bool isOperand(const Token& token) { return kindCode(token) >= 1 && kindCode(token) <= 99; }
 

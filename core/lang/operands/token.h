@@ -99,6 +99,9 @@ bool kindExists(int kind, Edition edition);
 
 // One token text (already cut out of an expression) to a Token; kind Empty when nothing matches.
 // User names are read back through ctx.names.
+// The bytes that are operators on their own: "%&()*+,-/[]^|" and the shift bytes 0x81, 0x82.
+bool isOperatorByte(unsigned char c);
+
 Token classifyToken(std::string_view text, const LangContext& ctx);
 // The display text, user names applied.
 std::string tokenText(const Token& token, const LangContext& ctx);
