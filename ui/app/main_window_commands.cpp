@@ -177,16 +177,12 @@ void CMy1Dlg::removeSelectedLines(int topLine, int lowest) {
 void CMy1Dlg::deleteSelected() {
     const int top = list_->topLine();
     const int lowest = list_->lowestSelected();
-    if (lowest < 0) {
-        prompter().inform(text("您没有选择信息！"), text("注意："));
-        return;
-    }
-    if (!prompter().askYesNo(text("确认要删除吗？"), text("警告"))) return;
+    if (!confirmDeleteSelection(prompter(), lowest)) return;
     removeSelectedLines(top, lowest);
 }
 
 void CMy1Dlg::deleteAll() {
-    if (!prompter().askYesNo(text("确认要删除全部信息吗？"), text("警告"))) return;
+    if (!confirmDeleteAll(prompter())) return;
     recordEdit(mainStep(lumio::deleteAll(program_.main)));
 }
 

@@ -74,4 +74,16 @@ QString WidgetPrompter::saveFileName(const FileFilter& filter, const QString& fo
     return runFileDialog(parent_, QFileDialog::AcceptSave, filter, folder);
 }
 
+bool confirmDeleteSelection(Prompter& prompter, int lowestSelected) {
+    if (lowestSelected < 0) {
+        prompter.inform(QString::fromUtf8("您没有选择信息！"), QString::fromUtf8("注意："));
+        return false;
+    }
+    return prompter.askYesNo(QString::fromUtf8("确认要删除吗？"), QString::fromUtf8("警告"));
+}
+
+bool confirmDeleteAll(Prompter& prompter) {
+    return prompter.askYesNo(QString::fromUtf8("确认要删除全部信息吗？"), QString::fromUtf8("警告"));
+}
+
 }  // namespace lumio

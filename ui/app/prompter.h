@@ -30,6 +30,12 @@ public:
     virtual QString saveFileName(const FileFilter& filter, const QString& folder) = 0;
 };
 
+// The questions before a list deletes its selected lines: "您没有选择信息！" when nothing is selected
+// (`lowestSelected` < 0), else "确认要删除吗？". True when the lines are to go.
+bool confirmDeleteSelection(Prompter& prompter, int lowestSelected);
+// "确认要删除全部信息吗？"; true for Yes.
+bool confirmDeleteAll(Prompter& prompter);
+
 // The prompter of a running editor: modal message boxes and file dialogs owned by `parent`.
 class WidgetPrompter : public Prompter {
 public:

@@ -294,16 +294,12 @@ void Chanshu_dlg::removeSelectedLines(int topLine, int lowest) {
 void Chanshu_dlg::deleteSelected() {
     const int top = list_->topLine();
     const int lowest = list_->lowestSelected();
-    if (lowest < 0) {
-        prompter().inform(text("您没有选择信息！"), text("注意："));
-        return;
-    }
-    if (!prompter().askYesNo(text("确认要删除吗？"), text("警告"))) return;
+    if (!confirmDeleteSelection(prompter(), lowest)) return;
     removeSelectedLines(top, lowest);
 }
 
 void Chanshu_dlg::deleteAll() {
-    if (!prompter().askYesNo(text("确认要删除全部信息吗？"), text("警告"))) return;
+    if (!confirmDeleteAll(prompter())) return;
     record(lumio::deleteAll(store()));
 }
 
