@@ -4,21 +4,16 @@
 #include "core/lang/actions/action_text.h"
 #include "core/lang/actions/param3_codec.h"
 #include "core/text/gbk.h"
+#include "tests/core/actions/action_test_support.h"
 
 namespace lumio {
 namespace {
 
-const LangContext kCurrent{Edition::Current, nullptr};
-const LangContext kClassic{Edition::Classic, nullptr};
+const LangContext& kCurrent = testing::kCurrentEdition;
+const LangContext& kClassic = testing::kClassicEdition;
 
 Statement action(int kind, int p1, int p2, const char* param3Utf8 = "", const LangContext& context = kCurrent) {
-    Statement statement;
-    statement.isAction = 1;
-    statement.setKind(static_cast<std::uint8_t>(kind));
-    statement.setParam1(static_cast<std::uint8_t>(p1));
-    statement.setParam2(static_cast<std::uint8_t>(p2));
-    EXPECT_TRUE(encodeActionParam(statement, toGbk(param3Utf8), context));
-    return statement;
+    return testing::actionStatement(kind, p1, p2, param3Utf8, context);
 }
 
 std::string textOf(const Statement& statement, const LangContext& context = kCurrent) {
