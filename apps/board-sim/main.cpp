@@ -1,0 +1,44 @@
+// lumio-board-sim: a Lumio board on a TCP port of 127.0.0.1 and/or a pseudo-terminal.
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+#include <vector>
+
+#include "board_io.h"
+#include "board_server.h"
+#include "sim/board_image.h"
+#include "sim/board_model.h"
+#include "sim/sim_options.h"
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const auto options = lumio::sim::parseSimOptions(arguments);
+    if (!options) {
+        std::fprintf(stderr, "lumio-board-sim: %s\n%.*s", options.error().c_str(),
+                     static_cast<int>(lumio::sim::simHelpText().size()), lumio::sim::simHelpText().data());
+        return 2;
+    }
+    if (options->help) {
+        std::fwrite(lumio::sim::simHelpText().data(), 1, lumio::sim::simHelpText().size(), stdout);
+        return 0;
+    }
+    lumio::sim::BoardConfig config;
+    config.address = options->address;
+    if (!options->imagePath.empty()) {
+        std::ifstream file(options->imagePath, std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "lumio-board-sim: cannot read %s\n", options->imagePath.c_str());
+            return 2;
+        }
+        config.program.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        if (config.program.size() >= lumio::sim::kProgramMemorySize) {
+            std::fprintf(stderr, "lumio-board-sim: %s is larger than the program memory\n", options->imagePath.c_str());
+            return 2;
+        }
+    }
+    lumio::sim::BoardModel board(std::move(config));
+    lumio::boardsim::installStopSignals();
+    return lumio::boardsim::runBoardServer(*options, board);
+}
