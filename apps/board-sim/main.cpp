@@ -1,5 +1,6 @@
 // lumio-board-sim: a Lumio board on a TCP port of 127.0.0.1 and/or a pseudo-terminal.
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <string_view>
@@ -10,6 +11,24 @@
 #include "sim/board_image.h"
 #include "sim/board_model.h"
 #include "sim/sim_options.h"
+
+namespace {
+
+// A board on the desk keeps the time it was last set to; the simulated one starts at the host's local time.
+lumio::sim::BoardClock hostClock()
+{
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    if (local == nullptr || local->tm_year < 100 || local->tm_year > 355)
+        return {};
+    const lumio::sim::Bytes payload{static_cast<std::uint8_t>(local->tm_sec % 60), static_cast<std::uint8_t>(local->tm_min),
+                                    static_cast<std::uint8_t>(local->tm_hour), 1,
+                                    static_cast<std::uint8_t>(local->tm_mday), static_cast<std::uint8_t>(local->tm_mon + 1),
+                                    static_cast<std::uint8_t>(local->tm_year - 100)};
+    return lumio::sim::BoardClock::fromPayload(payload).value_or(lumio::sim::BoardClock{});
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -26,6 +45,7 @@ int main(int argc, char** argv)
     }
     lumio::sim::BoardConfig config;
     config.address = options->address;
+    config.clock = hostClock();
     if (!options->imagePath.empty()) {
         std::ifstream file(options->imagePath, std::ios::binary);
         if (!file) {
