@@ -65,7 +65,7 @@ void DeviceSession::sendRequest(Bytes frame, bool armPreamble, Effects& effects)
 
 void DeviceSession::begin(LinkOperation operation, Effects& effects) {
     if (operation_ != LinkOperation::Idle && operation_ != LinkOperation::DebugTerminal) {
-        effects.emplace_back(std::in_place_type<OperationEnded>, operation_, Outcome::Replaced);
+        effects.emplace_back(std::in_place_type<OperationEnded>, OperationEnded{operation_, Outcome::Replaced});
     }
     clearWrite();
     readBuffer_.clear();
@@ -75,7 +75,7 @@ void DeviceSession::begin(LinkOperation operation, Effects& effects) {
 }
 
 void DeviceSession::end(Outcome outcome, Effects& effects) {
-    effects.emplace_back(std::in_place_type<OperationEnded>, operation_, outcome);
+    effects.emplace_back(std::in_place_type<OperationEnded>, OperationEnded{operation_, outcome});
     operation_ = LinkOperation::Idle;
     noAnswerTicks_ = 0;
 }
