@@ -46,7 +46,7 @@ DeviceSession::DeviceSession(DeviceSessionConfig config)
       moduleAddress_(config_.moduleAddress) {}
 
 const Bytes& DeviceSession::learnedCode(RemoteCodeKind kind) const {
-    return learned_[kind == RemoteCodeKind::Radio ? 0 : 1];
+    return learned_[learnedSlot(kind)];
 }
 
 void DeviceSession::sendFrame(Bytes frame, Effects& effects) {

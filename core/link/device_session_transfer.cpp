@@ -19,7 +19,7 @@ Effects DeviceSession::readAll() {
     Effects effects;
     begin(LinkOperation::ReadAll, effects);
     // A fresh buffer for every read, so a short or total-0 reply is never checked against the leftovers
-    // of an earlier transfer. It grows with the blocks and is zero-filled to its full size at the end.
+    // of an earlier transfer. It grows with the blocks; what was never received reads as zeros.
     readBuffer_.clear();
     readSilenceTicks_ = kReadSilenceTicks;
     sendRequest(readProgramRequest(moduleAddress_, 0), true, effects);
@@ -55,7 +55,12 @@ void DeviceSession::onReadAllFrame(ByteView frame, Effects& effects) {
 
 void DeviceSession::finishRead(Effects& effects) {
     setProgress(progress_.range, 0, effects);
-    readBuffer_.resize(kTransferBufferSize, '\0');
+    // The check reads the first T bytes (T from bytes 2..5) of a zero-filled 500,000-byte buffer: pad the
+    // received bytes with zeros that far, no further.
+    if (readBuffer_.size() >= 6) {
+        const size_t claimed = std::min<size_t>(readU32BigEndian(readBuffer_, 2), kTransferBufferSize);
+        if (readBuffer_.size() < claimed) readBuffer_.resize(claimed, '\0');
+    }
     const ImageCheck check = checkProgramImage(readBuffer_, config_.edition);
     if (check == ImageCheck::Ok) {
         const std::uint32_t size = readU32BigEndian(readBuffer_, 2);

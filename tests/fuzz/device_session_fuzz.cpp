@@ -68,7 +68,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         Effects effects;
         switch (action % 24) {
         case 0: effects = session.readAll(); break;
-        case 1: effects = session.writeAll(Bytes(script.next16() * 8u, static_cast<char>(script.next()))); break;
+        case 1: {
+            // Mostly small images; now and then one at the buffer's limit, which is refused.
+            const size_t imageSize = script.next() == 0xFF ? 499990u + script.next() % 20 : script.next16() % 4096u;
+            effects = session.writeAll(Bytes(imageSize, static_cast<char>(script.next())));
+            break;
+        }
         case 2: {
             std::tm time{};
             time.tm_wday = script.next() % 7;
