@@ -43,13 +43,23 @@ Bytes sealedHeader(const Bytes& rest) {
     return header + rest;
 }
 
+// The length of the UTF-8 sequence a lead byte starts, 0 for a byte that cannot lead one.
+int sequenceLength(std::uint8_t lead) {
+    if (lead < 0x80) return 1;
+    if ((lead & 0xE0) == 0xC0) return 2;
+    if ((lead & 0xF0) == 0xE0) return 3;
+    if ((lead & 0xF8) == 0xF0) return 4;
+    return 0;
+}
+
 // Strict UTF-8 to UTF-16 code units; an error on malformed input.
 Expected<std::u16string, std::string> utf16Units(std::string_view utf8) {
     std::u16string units;
     for (size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<std::uint8_t>(utf8[i]);
-        const int length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
-        if (length == 0 || i + static_cast<size_t>(length) > utf8.size()) return unexpected(std::string("malformed UTF-8"));
+        const int length = sequenceLength(lead);
+        if (length == 0 || i + static_cast<size_t>(length) > utf8.size())
+            return unexpected(std::string("malformed UTF-8"));
         char32_t point = length == 1 ? lead : lead & (0x7F >> length);
         for (int k = 1; k < length; ++k) {
             const auto next = static_cast<std::uint8_t>(utf8[i + static_cast<size_t>(k)]);
