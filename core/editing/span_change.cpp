@@ -17,6 +17,11 @@ void replaceSpan(ProgramStore& store, size_t position, size_t removeCount, const
 
 }  // namespace
 
+bool changesOnlyItsLine(const Statement& before, const Statement& after) {
+    return before.isAction == after.isAction && before.isBlockBegin() == after.isBlockBegin() &&
+           before.isBlockEnd() == after.isBlockEnd();
+}
+
 void applyChange(ProgramStore& store, const SpanChange& change) {
     replaceSpan(store, change.position, change.removed.size(), change.inserted);
 }

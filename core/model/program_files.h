@@ -3,6 +3,7 @@
 // byte first, followed by that image).
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "core/edition.h"
 #include "core/model/program.h"
@@ -10,6 +11,9 @@
 #include "core/util/expected.h"
 
 namespace lumio {
+
+inline constexpr std::string_view kProgramFileExtension = ".zt5";
+inline constexpr std::string_view kBlockFileExtension = ".hs5";
 
 // Why a file was not opened, in the order the checks apply.
 enum class FileError {
@@ -46,13 +50,13 @@ Expected<Bytes, FileFailure> readProgramFile(const std::filesystem::path& path, 
 Expected<void, FileFailure> openProgramFile(Program& program, const std::filesystem::path& path,
                                             Edition edition = Edition::Current);
 // Appends ".zt5" when missing and replaces the file atomically. Returns the path written.
-Expected<std::filesystem::path, std::string> saveProgramFile(Program& program, const std::filesystem::path& path,
+Expected<std::filesystem::path, std::string> saveProgramFile(const Program& program, const std::filesystem::path& path,
                                                              Edition edition = Edition::Current);
 
 Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesystem::path& path);
 // Appends ".hs5" when missing and replaces the file atomically. Returns the path written.
-Expected<std::filesystem::path, std::string> saveBlockFile(ProgramStore& store, const std::filesystem::path& path);
-Bytes blockFileBytes(ProgramStore& store);
+Expected<std::filesystem::path, std::string> saveBlockFile(const ProgramStore& store, const std::filesystem::path& path);
+Bytes blockFileBytes(const ProgramStore& store);
 
 // Sizes over what loading accepts: a whole image over the edition's limit, or a store image over
 // 200000 bytes. Empty when the program would open again as saved.

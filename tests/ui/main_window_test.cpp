@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "core/editing/store_edit.h"
 #include "core/model/program_files.h"
 #include "support/programs.h"
 #include "ui/app/qt_text.h"
@@ -49,9 +50,7 @@ private:
     QString path(const char* name) { return folder.filePath(QString::fromUtf8(name)); }
     // Gives the window a main program of `count` numbered statements, as if typed in.
     void loadStatements(int count) {
-        window->program().main = numberedStore(count);
-        window->history().clear();
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), numberedStore(count));
     }
     void makeModified() {
         loadStatements(3);
@@ -78,7 +77,7 @@ private slots:
     void cleanup() {
         QCOMPARE(prompter.unexpected, 0);
         QCOMPARE(prompter.pending(), size_t{0});
-        window->history().clear();  // closing must not ask
+        markSaved(window->document());  // closing must not ask
         window.reset();
     }
 
@@ -367,8 +366,7 @@ private slots:
         Statement statement = numberedStatement(1);
         statement.setParam3(std::string(200, 'x'));
         big.statements.assign(1000, statement);
-        window->program().main = big;
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), big);
         prompter.file(path("big.zt5")).no();
         QVERIFY(!window->save());
         QCOMPARE(kinds(), (QList<Prompt::Kind>{Prompt::SaveFile, Prompt::YesNo}));
@@ -423,7 +421,7 @@ private slots:
         window->deleteAll();
         QCOMPARE(prompter.prompts[0].text, u("确认要删除全部信息吗？"));
         QCOMPARE(window->program().main.count(), size_t{4});
-        window->program().function(3) = numberedStore(2);
+        setStore(window->document(), *StoreRef::function(3), numberedStore(2));
         prompter.yes();
         window->deleteAll();
         QVERIFY(window->program().main.empty());
@@ -524,7 +522,9 @@ private slots:
         QVERIFY(QFile::exists(path("three.hs5")));
 
         loadStatements(5);
-        window->program().main.statements[0].setParam1(100);
+        ProgramStore changed = window->program().main;
+        changed.statements[0].setParam1(100);
+        setStore(window->document(), StoreRef::main(), changed);
         list()->selectOnly(0);
         prompter.file(path("three.hs5"));
         window->importBlockFile();
@@ -604,10 +604,9 @@ private slots:
         QVERIFY(!action("actionRedo")->isEnabled());
         // Changes of other stores join the same history.
         EditStep step;
-        step.storeId = 5;
-        step.change = recordSpan(window->program().function(5), 0, 0,
-                                 [](ProgramStore& store) { store.insertAfter(0, numberedStatement(9)); });
-        window->recordEdit(step);
+        step.store = *StoreRef::function(5);
+        step.change = insertLineChange(window->program().function(5), 0, numberedStatement(9));
+        window->document().apply(step);
         window->undo();
         QVERIFY(window->program().function(5).empty());
         QCOMPARE(window->program().main.count(), size_t{4});
@@ -615,10 +614,11 @@ private slots:
 
     void findWrapsAroundTheListing() {
         loadStatements(6);
-        auto& statements = window->program().main.statements;
+        ProgramStore main = window->program().main;
+        auto& statements = main.statements;
         statements[1].comment = gbkOf(u("泵"));
         statements[4].comment = gbkOf(u("阀"));
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), main);
         QVERIFY(list()->model()->index(1, 0).data().toString().endsWith(u("       备注:泵")));
         auto* search = qobject_cast<QLineEdit*>(window->control(1014));
         auto* find = qobject_cast<QPushButton*>(window->control(1015));
@@ -655,12 +655,13 @@ private slots:
 
     void linesArePaintedInTheirStatementColour() {
         loadStatements(4);
-        auto& statements = window->program().main.statements;
+        ProgramStore main = window->program().main;
+        auto& statements = main.statements;
         statements[0].colourCode = 1;
         statements[1].colourCode = 2;
         statements[2].colourCode = 4;
         statements[3].colourCode = 3;  // no colour
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), main);
         const QColor expected[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
         for (int line = 0; line < 3; ++line)
             QCOMPARE(list()->model()->index(line, 0).data(Qt::ForegroundRole).value<QColor>(), expected[line]);

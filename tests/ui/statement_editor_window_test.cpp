@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/lang/actions/action_text.h"
+#include "support/programs.h"
 #include "support/scripted_prompter.h"
 #include "ui/app/main_window.h"
 #include "ui/app/qt_text.h"
@@ -47,10 +48,7 @@ class StatementEditorWindowTest : public QObject {
     QComboBox* combo(int id) { return qobject_cast<QComboBox*>(editor()->control(id)); }
     QString line(int row) { return list()->model()->index(row, 0).data().toString(); }
     void load(std::vector<Statement> statements) {
-        window->program().main.statements = std::move(statements);
-        window->program().main.recomputeDepths();
-        window->history().clear();
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), ProgramStore{std::move(statements)});
     }
     void doubleClick(int row) {
         list()->selectOnly(row);
@@ -67,7 +65,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     void cleanup() {
-        window->history().clear();
+        markSaved(window->document());
         window.reset();
     }
 

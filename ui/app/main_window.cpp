@@ -18,6 +18,8 @@
 #include "core/settings/serial_ports.h"
 #include "core/text/bytes.h"
 #include "ui/app/app_icon.h"
+#include "ui/app/document_notifier.h"
+#include "ui/app/list_controller.h"
 #include "ui/app/listing_font.h"
 #include "ui/app/listing_source.h"
 #include "ui/app/main_window_layout.h"
@@ -42,7 +44,8 @@ constexpr int kProgressRange = 50;
 CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     : QMainWindow(parent),
       edition_(edition),
-      titleText_(text("Lumio工具V2.000（固件16）")),
+      titleText_(text(editionProfile(edition).title)),
+      document_(edition),
       settingsStore_(std::move(settings)),
       linkSettings_(settingsStore_.load()),
       widgetPrompter_(this),
@@ -50,7 +53,11 @@ CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     setObjectName(QStringLiteral("CMy1Dlg"));
     setWindowIcon(appIcon());
     setAcceptDrops(true);
+    notifier_ = new DocumentNotifier(document_, this);
+    connect(notifier_, &DocumentNotifier::changed, this, &CMy1Dlg::documentChanged);
     buildControls();
+    commands_ = std::make_unique<ListController>(
+        document_, *list_, [] { return StoreRef::main(); }, [this]() -> Prompter& { return prompter(); });
     buildMenus();
     buildContextMenu();
     statementEditor_ = attachStatementEditor(*this);
@@ -62,7 +69,8 @@ CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     controls_.value(1010)->setFocus();
 }
 
-CMy1Dlg::~CMy1Dlg() = default;
+// The notifier goes first: the document it listens to is a member, destroyed after the children.
+CMy1Dlg::~CMy1Dlg() { delete notifier_; }
 
 void CMy1Dlg::setPrompter(Prompter* prompter) { prompter_ = prompter ? prompter : &widgetPrompter_; }
 
@@ -164,57 +172,52 @@ void CMy1Dlg::updateTitle() {
 }
 
 void CMy1Dlg::updateSizeText() {
-    const std::string size = formatText(toGbk("程序大小：%u 字节").c_str(), programBodySize(program_, edition_));
+    const std::string size = formatText(toGbk("程序大小：%u 字节").c_str(), programBodySize(program(), edition_));
     sizeText_->setText(fromGbk(size));
 }
 
 void CMy1Dlg::refreshMainList() {
     const int top = list_->topLine();
-    list_->listing().setRows(listingRows(program_.main, langContext()));
+    list_->listing().setRows(listingRows(program().main, langContext()));
     list_->selectOnly(currentLine_);
     list_->setTopLine(top);
     updateSizeText();
 }
 
-void CMy1Dlg::recordEdit(EditStep step) {
-    const int storeId = step.storeId;
-    const bool changesNames = step.namesBefore.has_value();
-    history_.record(std::move(step));
-    if (storeId == kMainStoreId || changesNames) refreshMainList();
+void CMy1Dlg::documentChanged(const DocumentChange& change) {
+    if (change.cause == DocumentChange::Cause::Replaced) {
+        programReplaced();
+        return;
+    }
+    // Undo and redo show the whole listing again, which also reloads an open statement editor on
+    // the selected line; an edit that changed one line's text re-renders that line only.
+    const bool lineOnly = change.lineOnly && change.cause == DocumentChange::Cause::Edit;
+    if (change.namesChanged || (change.store && change.store->isMain() && !lineOnly)) {
+        refreshMainList();
+    } else if (change.store && change.store->isMain()) {
+        const int line = static_cast<int>(change.position);
+        ListingLine shown = renderListingLine(program().main, change.position, langContext());
+        list_->listing().setRow(line, std::move(shown.text), shown.colour);
+        updateSizeText();
+    }
+    updateSizeText();
     updateTitle();
     updateEditActions();
-    emit programChanged(changesNames ? -1 : storeId);
 }
 
-void CMy1Dlg::recordEdit(EditStep step, const ListingUpdate& update) {
-    const int storeId = step.storeId;
-    history_.record(std::move(step));
-    if (storeId == kMainStoreId) {
-        currentLine_ = update.line;
-        if (update.lineOnly) {
-            ListingLine line = renderListingLine(program_.main, static_cast<size_t>(update.line), langContext());
-            list_->listing().setRow(update.line, std::move(line.text), line.colour);
-            updateSizeText();
-        } else {
-            refreshMainList();
-        }
-        list_->selectOnly(update.line);
-        list_->setTopLine(update.topLine);
-    }
-    updateTitle();
-    updateEditActions();
-    emit programChanged(storeId);
+void CMy1Dlg::showEditorChange(const ListingUpdate& update) {
+    currentLine_ = update.line;
+    list_->selectOnly(update.line);
+    list_->setTopLine(update.topLine);
 }
 
 void CMy1Dlg::programReplaced() {
-    history_.clear();
     currentLine_ = -1;
     searchPosition_ = -1;
     list_->listing().setRows({});
     refreshMainList();
     updateTitle();
     updateEditActions();
-    emit programChanged(-1);
 }
 
 void CMy1Dlg::listSelectionChanged() {

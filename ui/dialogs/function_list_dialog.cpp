@@ -10,6 +10,7 @@
 #include <QMetaMethod>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
@@ -21,6 +22,8 @@
 #include "core/model/program_files.h"
 #include "core/text/bytes.h"
 #include "ui/app/listing_font.h"
+#include "ui/app/document_notifier.h"
+#include "ui/app/list_controller.h"
 #include "ui/app/listing_source.h"
 #include "ui/app/main_window.h"
 #include "ui/app/prompter.h"
@@ -32,12 +35,10 @@ namespace {
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
-constexpr int kStoreCount = 100;
-const QString kBlockExtension = QStringLiteral(".hs5");
-
-std::filesystem::path filePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
+// Functions and threads are numbered alike.
+static_assert(kFunctionCount == kThreadCount);
+constexpr int kStoreCount = kFunctionCount;
+const QString kBlockExtension = QString::fromLatin1(kBlockFileExtension.data(), kBlockFileExtension.size());
 
 }  // namespace
 
@@ -65,16 +66,18 @@ Chanshu_dlg::Chanshu_dlg(Mode mode, CMy1Dlg& mainWindow) : QDialog(&mainWindow),
     buildControls();
     buildContextMenu();
     resize(1000, 640);
-    connect(&main_, &CMy1Dlg::programChanged, this, &Chanshu_dlg::programChanged);
+    commands_ = std::make_unique<ListController>(
+        main_.document(), *list_, [this] { return shownStore(); }, [this]() -> Prompter& { return prompter(); });
+    connect(&main_.notifier(), &DocumentNotifier::changed, this, &Chanshu_dlg::documentChanged);
 }
+
+Chanshu_dlg::~Chanshu_dlg() = default;
 
 QString Chanshu_dlg::modeWord() const { return mode_ == Mode::Functions ? text("函数") : text("线程"); }
 
-int Chanshu_dlg::storeId() const { return mode_ == Mode::Functions ? current_ : kThreadIdBase + current_; }
+StoreRef Chanshu_dlg::shownStore() const { return *StoreRef::of(kind(), current_); }
 
-ProgramStore& Chanshu_dlg::store() {
-    return mode_ == Mode::Functions ? main_.program().function(current_) : main_.program().thread(current_);
-}
+const ProgramStore& Chanshu_dlg::store() const { return main_.program().store(shownStore()); }
 
 std::span<const ProgramStore> Chanshu_dlg::stores() const {
     const Program& program = main_.program();
@@ -180,12 +183,11 @@ void Chanshu_dlg::open() {
 
 void Chanshu_dlg::fillNames() {
     static const QString mark = text("√");
-    const std::string word = gbkOf(modeWord());
     const QFontMetrics metrics(nameList_->font());
     int widest = 0;
     QStringList lines;
     for (int number = 1; number <= kStoreCount; ++number) {
-        const std::string name = displayName(&main_.program().names, formatText("%s%d", word.c_str(), number));
+        const std::string name = StoreRef::of(kind(), number)->displayName(&main_.program().names);
         QString line = fromGbk(name) + QStringLiteral("  ");
         if (!stores()[static_cast<size_t>(number - 1)].empty()) line += mark;
         widest = std::max(widest, metrics.horizontalAdvance(line + mark));
@@ -245,24 +247,16 @@ void Chanshu_dlg::listDoubleClicked() {
 
 void Chanshu_dlg::addStatement() { emit statementEditorRequested(storeId(), rememberedLine_, true, true); }
 
-void Chanshu_dlg::record(SpanChange change, std::uint64_t group) {
-    EditStep step;
-    step.storeId = storeId();
-    step.change = std::move(change);
-    step.group = group;
-    recording_ = true;
-    main_.recordEdit(std::move(step));
-    recording_ = false;
-    showCurrentStore();
-}
-
-void Chanshu_dlg::programChanged(int changedStore) {
-    if (recording_ || !isVisible()) return;
-    const bool mine = mode_ == Mode::Functions ? changedStore >= 1 && changedStore <= kStoreCount
-                                               : changedStore > kThreadIdBase && changedStore <= kThreadIdBase + kStoreCount;
-    if (changedStore != -1 && !mine) return;
+void Chanshu_dlg::documentChanged(const DocumentChange& change) {
+    const bool mine = change.store && change.store->kind() == kind();
+    const bool shown = mine && change.store->number() == current_;
+    if (!isVisible() && !shown) return;
+    if (change.store && !mine && !change.namesChanged) return;
     // An undo or redo elsewhere shows the function or thread it changed.
-    if (mine) current_ = mode_ == Mode::Functions ? changedStore : changedStore - kThreadIdBase;
+    if (mine) current_ = change.store->number();
+    // After an edit, showing the store again re-selects the remembered line: no choice of the user's,
+    // it loads nothing into the statement editor. After undo or redo the editor follows the line.
+    const QScopedValueRollback showing(committing_, committing_ || change.cause == DocumentChange::Cause::Edit);
     showCurrentStore();
 }
 
@@ -271,72 +265,22 @@ int Chanshu_dlg::topLine() const { return list_->topLine(); }
 bool Chanshu_dlg::listVisible() const { return isVisible() && list_->isVisible(); }
 void Chanshu_dlg::focusList() { list_->setFocus(); }
 
-void Chanshu_dlg::commitEdit(EditStep step, const ListingUpdate& update) {
-    // The editor is the one writing: re-selecting the line must not load it into the editor again.
+void Chanshu_dlg::showEdit(const ListingUpdate& update) {
     committing_ = true;
-    recording_ = true;
-    main_.recordEdit(std::move(step));
-    recording_ = false;
-    showCurrentStore();
     list_->setTopLine(update.topLine);
     list_->selectOnly(update.line);
     list_->showCaret();
     committing_ = false;
 }
 
-void Chanshu_dlg::removeSelectedLines(int topLine, int lowest) {
-    record(deleteSelection(store(), list_->selectedLines()));
-    list_->setTopLine(topLine);
-    const int line = lineAfterDelete(lowest, store().count());
-    if (line >= 0) list_->selectOnly(line);
-}
-
-void Chanshu_dlg::deleteSelected() {
-    const int top = list_->topLine();
-    const int lowest = list_->lowestSelected();
-    if (!confirmDeleteSelection(prompter(), lowest)) return;
-    removeSelectedLines(top, lowest);
-}
-
-void Chanshu_dlg::deleteAll() {
-    if (!confirmDeleteAll(prompter())) return;
-    record(lumio::deleteAll(store()));
-}
-
-void Chanshu_dlg::cut() {
-    const int lowest = list_->lowestSelected();
-    if (lowest < 0) return;
-    const int top = list_->topLine();
-    copySelection(list_->selectedLines(), store(), main_.clipboard());
-    removeSelectedLines(top, lowest);
-}
-
-void Chanshu_dlg::copy() {
-    if (list_->lowestSelected() < 0) return;
-    copySelection(list_->selectedLines(), store(), main_.clipboard());
-}
-
-void Chanshu_dlg::paste() {
-    if (main_.clipboard().empty()) return;
-    const int top = list_->topLine();
-    const int highest = list_->highestSelected();
-    const int lines = list_->count();
-    SpanChange change = pasteClipboard(store(), main_.clipboard(), highest, static_cast<size_t>(lines));
-    const int pasted = static_cast<int>(change.inserted.size());
-    record(std::move(change));
-    list_->setTopLine(top);
-    list_->selectRange(lines > 0 ? highest + 1 : 0, pasted);
-    list_->showCaret();
-}
+void Chanshu_dlg::deleteSelected() { commands_->deleteSelected(); }
+void Chanshu_dlg::deleteAll() { commands_->deleteAll(); }
+void Chanshu_dlg::cut() { commands_->cut(); }
+void Chanshu_dlg::copy() { commands_->copy(); }
+void Chanshu_dlg::paste() { commands_->paste(); }
 
 void Chanshu_dlg::insertBlockPair() {
-    const int top = list_->topLine();
-    SpanChange change = lumio::insertBlockPair(store(), list_->highestSelected());
-    const int begin = static_cast<int>(change.position);
-    record(std::move(change));
-    list_->setTopLine(top);
-    list_->selectOnly(begin);
-    list_->showCaret();
+    commands_->insertBlockPair();
     main_.refreshMainList();
 }
 
@@ -344,18 +288,7 @@ void Chanshu_dlg::importBlockFile() {
     QString path = prompter().openFileName(FileFilter{}, main_.lastFolder());
     if (path.isEmpty()) return;
     if (!path.endsWith(kBlockExtension)) path += kBlockExtension;
-    ProgramStore block;
-    auto loaded = loadBlockFile(block, filePath(path));
-    if (!loaded) {
-        const UserMessage message = blockFileMessage(loaded.error());
-        if (!message.text.empty()) prompter().inform(fromGbk(message.text), fromGbk(message.caption));
-        return;
-    }
-    ProgramStore& target = store();
-    record(recordSpan(target, 0, target.count(), [&](ProgramStore& edited) {
-        edited.statements = std::move(block.statements);
-        edited.recomputeDepths();
-    }));
+    if (const auto block = commands_->readBlock(path)) commands_->replaceAll(*block);
 }
 
 void Chanshu_dlg::exportBlockFile() {
@@ -366,13 +299,7 @@ void Chanshu_dlg::exportBlockFile() {
     if (path != chosen && QFileInfo::exists(path) &&
         !prompter().askYesNo(text("%1 已存在。\n要替换它吗？").arg(QFileInfo(path).fileName()), text("导出")))
         return;
-    ProgramStore& source = store();
-    const QString name = modeWord() + QString::number(current_);
-    if (source.imageSize() > kMaxStoreImage &&
-        !prompter().askYesNo(text("%1超过 %2 字节，导入时将为空。\n仍要导出吗？").arg(name).arg(kMaxStoreImage), text("警告")))
-        return;
-    auto written = saveBlockFile(source, filePath(path));
-    if (!written) prompter().inform(fromGbk(written.error()), text("错误"));
+    commands_->writeBlock(path);
 }
 
 void Chanshu_dlg::findNext() {

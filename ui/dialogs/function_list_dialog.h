@@ -7,11 +7,10 @@
 #include <QMap>
 #include <QRect>
 #include <QSize>
+#include <memory>
 #include <span>
-#include <cstdint>
 #include <vector>
 
-#include "core/editing/span_change.h"
 #include "core/editing/statement_editor_session.h"
 #include "core/editing/store_search.h"
 #include "core/model/program.h"
@@ -24,6 +23,7 @@ namespace lumio {
 
 class CMy1Dlg;
 class Clist_command;
+class ListController;
 class Prompter;
 
 // Where a control of the list window stands: id and rectangle.
@@ -42,13 +42,18 @@ public:
     static constexpr int kMinimumNameListWidth = 120;
 
     Chanshu_dlg(Mode mode, CMy1Dlg& mainWindow);
+    ~Chanshu_dlg() override;
 
     Mode mode() const { return mode_; }
+    // The kind of store the list shows: functions or threads.
+    StoreKind kind() const { return mode_ == Mode::Functions ? StoreKind::Function : StoreKind::Thread; }
+    // The function or thread shown.
+    StoreRef shownStore() const;
     // "函数" or "线程".
     QString modeWord() const;
     int current() const { return current_; }
-    // The store id the statement editor receives: k for function k, 500 + k for thread k.
-    int storeId() const;
+    // The StoreImage id of the shown store: k for function k, 500 + k for thread k.
+    int storeId() const { return shownStore().id(); }
     int rememberedLine() const { return rememberedLine_; }
     int nameListWidth() const { return nameListWidth_; }
     StoreSearchPosition searchPosition() const { return searchPosition_; }
@@ -65,11 +70,11 @@ public:
     // Makes `number` (1..100) the shown function or thread.
     void showStore(int number);
 
-    // The list the statement editor writes back through: what it changed in the shown store becomes
-    // one step of the edit history, the listing is shown again with `update.line` selected.
+    // The list the statement editor writes back through: after it changed the shown store, the
+    // listing selects `update.line`.
     int highestSelected() const override;
     int topLine() const override;
-    void commitEdit(EditStep step, const ListingUpdate& update) override;
+    void showEdit(const ListingUpdate& update) override;
     bool listVisible() const override;
     void focusList() override;
 
@@ -86,8 +91,8 @@ public slots:
     void insertBlockPair();
 
 signals:
-    // The statement editor is wanted for `line` of store `storeId`: shown or only following the
-    // selection, in add or in edit mode.
+    // The statement editor is wanted for `line` of the store with id `storeId`: shown or only
+    // following the selection, in add or in edit mode.
     void statementEditorRequested(int storeId, int line, bool show, bool addMode);
 
 protected:
@@ -96,7 +101,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    ProgramStore& store();
+    const ProgramStore& store() const;
     std::span<const ProgramStore> stores() const;
     Prompter& prompter();
     void buildControls();
@@ -104,9 +109,7 @@ private:
     void applyLayout();
     void fillNames();
     void showCurrentStore();
-    void record(SpanChange change, std::uint64_t group = 0);
-    void removeSelectedLines(int topLine, int lowest);
-    void programChanged(int storeId);
+    void documentChanged(const DocumentChange& change);
     void nameSelected();
     void listSelectionChanged();
     void listDoubleClicked();
@@ -118,8 +121,9 @@ private:
     int rememberedLine_ = -1;
     int nameListWidth_ = kMinimumNameListWidth;
     StoreSearchPosition searchPosition_;
-    bool recording_ = false;
+    // The editor's own write-back is being shown: re-selecting the line must not load it again.
     bool committing_ = false;
+    std::unique_ptr<ListController> commands_;
 
     QListWidget* nameList_ = nullptr;
     Clist_command* list_ = nullptr;
