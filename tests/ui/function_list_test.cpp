@@ -74,7 +74,8 @@ private:
 private slots:
     void init() {
         prompter.reset();
-        window = std::make_unique<CMy1Dlg>();
+        // The settings file of the test's own folder, never one the working directory happens to hold.
+        window = std::make_unique<CMy1Dlg>(Edition::Current, nullptr, SettingsStore(folder.filePath("zt_lumio.ini")));
         window->setPrompter(&prompter);
         window->show();
         functions = new Chanshu_dlg(Chanshu_dlg::Mode::Functions, *window);
@@ -126,7 +127,7 @@ private slots:
         entry("actionThreadList")->trigger();
         QCOMPARE(window->findChildren<Chanshu_dlg*>().size(), 2);
 
-        CMy1Dlg classic(Edition::Classic);
+        CMy1Dlg classic(Edition::Classic, nullptr, SettingsStore(folder.filePath("zt_lumio.ini")));
         QVERIFY(!classic.findChild<QAction*>(QStringLiteral("actionThreadList"))->isEnabled());
     }
 

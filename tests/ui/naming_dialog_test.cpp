@@ -69,7 +69,8 @@ private:
 private slots:
     void init() {
         prompter.reset();
-        window = std::make_unique<CMy1Dlg>();
+        // The settings file of the test's own folder, never one the working directory happens to hold.
+        window = std::make_unique<CMy1Dlg>(Edition::Current, nullptr, SettingsStore(folder.filePath("zt_lumio.ini")));
         window->setPrompter(&prompter);
         window->show();
         naming = new Cmming_dlg(*window);

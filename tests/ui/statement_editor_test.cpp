@@ -12,6 +12,8 @@
 
 #include "core/lang/actions/action_text.h"
 #include "core/text/gbk.h"
+#include "tests/support/recording_list_view.h"
+#include "tests/support/statements.h"
 #include "ui/dialogs/statement_editor_dialog.h"
 
 using namespace lumio;
@@ -21,27 +23,8 @@ namespace {
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 Statement action(int kind, int p1, int p2, const char* param3 = "") {
-    Statement statement;
-    statement.isAction = 1;
-    statement.setKind(static_cast<std::uint8_t>(kind));
-    statement.setParam1(static_cast<std::uint8_t>(p1));
-    statement.setParam2(static_cast<std::uint8_t>(p2));
-    encodeActionParam(statement, toGbk(param3), {});
-    return statement;
+    return testing::actionStatement(kind, p1, p2, param3);
 }
-
-// The main listing as the editor sees it: a selection and a top line.
-class ListStandIn : public StatementListView {
-public:
-    int highestSelected() const override { return selected; }
-    int topLine() const override { return 0; }
-    void showEdit(const ListingUpdate& update) override {
-        selected = update.line;
-        ++commits;
-    }
-    int selected = -1;
-    int commits = 0;
-};
 
 }  // namespace
 
@@ -50,7 +33,7 @@ class StatementEditorTest : public QObject {
 private slots:
     void init() {
         document_ = std::make_unique<ProgramDocument>();
-        list_ = std::make_unique<ListStandIn>();
+        list_ = std::make_unique<testing::RecordingListView>();
         editor_ = std::make_unique<Cadd_in>(*document_);
         editor_->setListView(Cadd_in::Lists::Main, list_.get());
     }
@@ -116,7 +99,7 @@ private slots:
         param3->lineEdit()->selectAll();
         QTest::keyClicks(param3->lineEdit(), QStringLiteral("12"));
         QCOMPARE(program().main[0], action(4, 1, 1, "12"));
-        QCOMPARE(list_->commits, 2);
+        QCOMPARE(list_->updates.size(), size_t{2});
         qobject_cast<QPlainTextEdit*>(editor_->control(1037))->insertPlainText(text("计数"));
         // Cancel keeps what was written; the comment was not written back by itself.
         QTest::mouseClick(editor_->control(2), Qt::LeftButton);
@@ -174,7 +157,7 @@ private:
     }
 
     std::unique_ptr<ProgramDocument> document_;
-    std::unique_ptr<ListStandIn> list_;
+    std::unique_ptr<testing::RecordingListView> list_;
     std::unique_ptr<Cadd_in> editor_;
 };
 

@@ -15,6 +15,7 @@
 #include "ui/app/statement_list.h"
 #include "ui/dialogs/function_list_dialog.h"
 #include "ui/dialogs/list_windows.h"
+#include "tests/support/statements.h"
 #include "ui/dialogs/statement_editor_dialog.h"
 
 using namespace lumio;
@@ -25,13 +26,7 @@ namespace {
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 Statement action(int kind, int p1, int p2, const char* param3 = "") {
-    Statement statement;
-    statement.isAction = 1;
-    statement.setKind(static_cast<std::uint8_t>(kind));
-    statement.setParam1(static_cast<std::uint8_t>(p1));
-    statement.setParam2(static_cast<std::uint8_t>(p2));
-    encodeActionParam(statement, toGbk(param3), {});
-    return statement;
+    return testing::actionStatement(kind, p1, p2, param3);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include "core/lang/actions/action_text.h"
 #include "core/lang/conditions/condition_param.h"
 #include "core/text/gbk.h"
+#include "tests/support/recording_list_view.h"
+#include "tests/support/statements.h"
 
 namespace lumio {
 namespace {
@@ -12,43 +14,13 @@ namespace {
 const LangContext kCurrent{Edition::Current, nullptr};
 
 Statement action(int kind, int p1, int p2, const char* param3Utf8 = "", const char* commentUtf8 = "") {
-    Statement statement;
-    statement.isAction = 1;
-    statement.setKind(static_cast<std::uint8_t>(kind));
-    statement.setParam1(static_cast<std::uint8_t>(p1));
-    statement.setParam2(static_cast<std::uint8_t>(p2));
-    EXPECT_TRUE(encodeActionParam(statement, toGbk(param3Utf8), kCurrent));
-    statement.comment = toGbk(commentUtf8);
-    return statement;
+    return testing::actionStatement(kind, p1, p2, param3Utf8, commentUtf8);
 }
-
 Statement condition(int kind, int p1, int p2, const char* param3Utf8 = "") {
-    Statement statement;
-    statement.setKind(static_cast<std::uint8_t>(kind));
-    statement.setParam1(static_cast<std::uint8_t>(p1));
-    statement.setParam2(static_cast<std::uint8_t>(p2));
-    EXPECT_TRUE(encodeConditionParam(statement, toGbk(param3Utf8), kCurrent));
-    return statement;
+    return testing::conditionStatement(kind, p1, p2, param3Utf8);
 }
 
-// A list as the main window or a function list keeps it: it selects the line it is told to.
-class FakeList : public StatementListView {
-public:
-    int highestSelected() const override { return selected; }
-    int topLine() const override { return top; }
-    void showEdit(const ListingUpdate& update) override {
-        updates.push_back(update);
-        selected = update.line;
-    }
-    bool listVisible() const override { return visible; }
-    void focusList() override { ++focusCount; }
-
-    int selected = -1;
-    int top = 0;
-    bool visible = false;
-    int focusCount = 0;
-    std::vector<ListingUpdate> updates;
-};
+using FakeList = testing::RecordingListView;
 
 struct Editor {
     explicit Editor(Edition edition = Edition::Current) : document(edition), session(document) {}
