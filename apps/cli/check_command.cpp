@@ -25,7 +25,7 @@ void printStoreCounts(const char* label, const std::array<ProgramStore, 100>& st
 
 int refuse(const std::string& path, const FileFailure& failure, const UserMessage& message) {
     if (failure.error == FileError::Unreadable) {
-        std::fprintf(stderr, "lumio: %s\n", failure.detail.c_str());
+        std::fprintf(stderr, "lumio: %s\n", describeFailure(*failure.io).c_str());
         return 2;
     }
     std::printf("%s: refused: %s", path.c_str(), fileErrorName(failure.error));

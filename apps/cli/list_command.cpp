@@ -44,7 +44,7 @@ int listProgram(const std::string& path, const StoreChoice& choice, const Editio
     auto bytes = readProgramFile(path, profile.edition);
     if (!bytes) {
         if (bytes.error().error == FileError::Unreadable) {
-            std::fprintf(stderr, "lumio: %s\n", bytes.error().detail.c_str());
+            std::fprintf(stderr, "lumio: %s\n", describeFailure(*bytes.error().io).c_str());
             return 2;
         }
         std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), fileErrorName(bytes.error().error));
@@ -74,7 +74,7 @@ int listBlock(const std::string& path) {
     auto loaded = loadBlockFile(store, path);
     if (!loaded) {
         if (loaded.error().error == FileError::Unreadable) {
-            std::fprintf(stderr, "lumio: %s\n", loaded.error().detail.c_str());
+            std::fprintf(stderr, "lumio: %s\n", describeFailure(*loaded.error().io).c_str());
             return 2;
         }
         std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), fileErrorName(loaded.error().error));

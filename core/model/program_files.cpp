@@ -59,7 +59,7 @@ const char* fileErrorName(FileError error) {
 UserMessage programFileMessage(const FileFailure& failure) {
     switch (failure.error) {
     case FileError::Extension: return {toGbk("文件类型出错！！！"), toGbk("提示")};
-    case FileError::Unreadable: return {failure.detail, toGbk("错误")};
+    case FileError::Unreadable: return {{}, toGbk("错误")};
     case FileError::LengthField: return {};
     default: return {toGbk("数据错误！！！"), toGbk("提示")};
     }
@@ -68,7 +68,7 @@ UserMessage programFileMessage(const FileFailure& failure) {
 UserMessage blockFileMessage(const FileFailure& failure) {
     switch (failure.error) {
     case FileError::Extension: return {toGbk("文件扩展名出错"), toGbk("提示：")};
-    case FileError::Unreadable: return {failure.detail, toGbk("错误")};
+    case FileError::Unreadable: return {{}, toGbk("错误")};
     case FileError::LengthField: return {};
     // A block file whose seal does not match is refused with the message program files use.
     default: return {toGbk("数据错误！！！"), toGbk("提示")};
@@ -101,7 +101,7 @@ Expected<void, FileFailure> openProgramFile(Program& program, const std::filesys
     return {};
 }
 
-Expected<std::filesystem::path, std::string> saveProgramFile(const Program& program, const std::filesystem::path& path,
+Expected<std::filesystem::path, FileIoFailure> saveProgramFile(const Program& program, const std::filesystem::path& path,
                                                              Edition edition) {
     const std::filesystem::path written = withExtension(path, kProgramFileExtension);
     const Bytes image = buildProgramImage(program, edition);
@@ -134,7 +134,7 @@ Bytes blockFileBytes(const ProgramStore& store) {
     return bytes;
 }
 
-Expected<std::filesystem::path, std::string> saveBlockFile(const ProgramStore& store, const std::filesystem::path& path) {
+Expected<std::filesystem::path, FileIoFailure> saveBlockFile(const ProgramStore& store, const std::filesystem::path& path) {
     const std::filesystem::path written = withExtension(path, kBlockFileExtension);
     auto result = writeFileAtomically(written, blockFileBytes(store));
     if (!result) return unexpected(result.error());

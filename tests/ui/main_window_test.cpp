@@ -140,10 +140,24 @@ private slots:
         window->resize(1300, 700);
         QTRY_COMPARE(window->control(1005)->width(), window->centralWidget()->width());
         const QSize client = window->centralWidget()->size();
-        for (const ControlPlace& place : mainWindowLayout(client))
+        const int width = client.width();
+        const int height = client.height();
+        // The layout table: the top row at fixed places, the list and the progress bar across.
+        const struct {
+            int id;
+            QRect rect;
+        } places[] = {
+            {1001, {0, 0, 50, 25}},     {1002, {50, 0, 50, 25}},     {1003, {100, 0, 50, 25}},
+            {1004, {150, 0, 50, 25}},   {1006, {220, 0, 75, 25}},    {1007, {295, 0, 50, 25}},
+            {1017, {365, 0, 100, 25}},  {1008, {465, 0, 100, 25}},   {1010, {585, 0, 120, 25}},
+            {1011, {705, 0, 60, 25}},   {1012, {765, 0, 60, 25}},    {1013, {845, 0, 200, 25}},
+            {1014, {1065, 0, 150, 25}}, {1015, {1215, 0, 40, 20}},   {1005, {0, 25, width, height - 50}},
+            {1018, {0, height - 25, width, 20}},
+        };
+        for (const auto& place : places) {
+            QCOMPARE(window->control(place.id)->property("resourceId").toInt(), place.id);
             QCOMPARE(window->control(place.id)->geometry(), place.rect);
-        QCOMPARE(window->control(1015)->geometry(), QRect(1215, 0, 40, 20));
-        QCOMPARE(window->control(1018)->geometry(), QRect(0, client.height() - 25, client.width(), 20));
+        }
         // The list ends where the progress bar starts.
         QCOMPARE(window->control(1005)->geometry().bottom() + 1, client.height() - 25);
         window->resize(900, 500);
@@ -261,6 +275,32 @@ private slots:
         prompter.yes().file(five);
         window->openProgram();
         QCOMPARE(numbersOf(window->program().main), (QList<int>{1, 90, 2, 3}));
+    }
+
+    // A file that cannot be read or written is named in the message as the user typed it, Chinese
+    // included, with the system's reason. The folder is a regular file, so the failure does not depend
+    // on permissions (which do not stop root).
+    void fileFailuresNameTheFileReadably() {
+        QFile notAFolder(path("资料"));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        notAFolder.close();
+        const QString target = path("资料/程序一.zt5");
+        loadStatements(2);
+        prompter.file(target);
+        QVERIFY(!window->saveAs());
+        QCOMPARE(prompter.prompts.size(), 2);
+        QVERIFY2(prompter.prompts[1].text.startsWith(u("无法写入文件：") + target + QLatin1Char('\n')),
+                 qPrintable(prompter.prompts[1].text));
+        QVERIFY(prompter.prompts[1].text.size() > (u("无法写入文件：") + target + QLatin1Char('\n')).size());
+        QCOMPARE(prompter.prompts[1].caption, u("错误"));
+
+        prompter.reset();
+        prompter.file(target);
+        window->openProgram();
+        QCOMPARE(prompter.prompts.size(), 2);
+        QVERIFY2(prompter.prompts[1].text.startsWith(u("无法打开文件：") + target + QLatin1Char('\n')),
+                 qPrintable(prompter.prompts[1].text));
+        QCOMPARE(window->program().main.count(), size_t{2});
     }
 
     void openRefusesBadFiles() {

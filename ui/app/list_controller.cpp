@@ -5,6 +5,7 @@
 
 #include "core/editing/store_edit.h"
 #include "core/model/program_files.h"
+#include "ui/app/file_failure_text.h"
 #include "ui/app/prompter.h"
 #include "ui/app/qt_text.h"
 #include "ui/app/statement_list.h"
@@ -21,7 +22,14 @@ std::filesystem::path filePath(const QString& path) {
 }  // namespace
 
 ListController::ListController(ProgramDocument& document, Clist_command& list, StoreOf store, PrompterOf prompter)
-    : document_(document), list_(list), store_(std::move(store)), prompter_(std::move(prompter)) {}
+    : document_(document), list_(list), store_(std::move(store)), prompter_(std::move(prompter)) {
+    // The list's own keys, active while it has the focus. The list outlives no controller: both
+    // belong to the same window.
+    QObject::connect(&list_, &Clist_command::deleteRequested, &list_, [this] { deleteSelected(); });
+    QObject::connect(&list_, &Clist_command::cutRequested, &list_, [this] { cut(); });
+    QObject::connect(&list_, &Clist_command::copyRequested, &list_, [this] { copy(); });
+    QObject::connect(&list_, &Clist_command::pasteRequested, &list_, [this] { paste(); });
+}
 
 bool ListController::apply(SpanChange change) { return document_.apply({store(), std::move(change), {}, {}, 0}); }
 
@@ -103,8 +111,7 @@ std::optional<ProgramStore> ListController::readBlock(const QString& path) {
     ProgramStore block;
     auto loaded = loadBlockFile(block, filePath(path));
     if (!loaded) {
-        const UserMessage message = blockFileMessage(loaded.error());
-        if (!message.text.empty()) prompter_().inform(fromGbk(message.text), fromGbk(message.caption));
+        informOpenFailure(prompter_(), loaded.error(), blockFileMessage);
         return std::nullopt;
     }
     return block;
@@ -120,7 +127,7 @@ bool ListController::writeBlock(const QString& path) {
         return false;
     auto written = saveBlockFile(source, filePath(path));
     if (!written) {
-        prompter_().inform(fromGbk(written.error()), text("错误"));
+        informWriteFailure(prompter_(), written.error());
         return false;
     }
     return true;

@@ -19,6 +19,7 @@ class ListController {
 public:
     using StoreOf = std::function<StoreRef()>;
     using PrompterOf = std::function<Prompter&()>;
+    // Also answers the list's delete, cut, copy and paste keys.
     ListController(ProgramDocument& document, Clist_command& list, StoreOf store, PrompterOf prompter);
 
     void cut();

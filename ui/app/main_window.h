@@ -4,8 +4,8 @@
 // what a command computes lives in core (program files, store edits, the listing), what it asks or
 // reports goes through the prompter.
 #include <QMainWindow>
-#include <QMap>
 #include <QString>
+#include <map>
 #include <memory>
 
 #include "core/edition.h"
@@ -16,6 +16,7 @@
 #include "core/lang/context.h"
 #include "core/model/program.h"
 #include "core/settings/link_settings.h"
+#include "ui/app/main_window_controls.h"
 #include "ui/app/prompter.h"
 #include "ui/app/settings_store.h"
 
@@ -57,7 +58,10 @@ public:
     const EditHistory& history() const { return document_.history(); }
     LangContext langContext() const { return document_.langContext(); }
     Clist_command* mainList() const { return list_; }
-    QWidget* control(int id) const { return controls_.value(id); }
+    QPushButton* addStatementButton() const { return addStatementButton_; }
+    QWidget* control(MainControl id) const;
+    // The control with resource id `id`, null for none.
+    QWidget* control(int id) const { return control(static_cast<MainControl>(id)); }
     QMenu* contextMenu() const { return contextMenu_; }
 
     QString titleText() const { return titleText_; }
@@ -154,7 +158,11 @@ private:
     QLabel* sizeText_ = nullptr;
     QLineEdit* searchEdit_ = nullptr;
     QProgressBar* progress_ = nullptr;
-    QMap<int, QWidget*> controls_;
+    std::map<MainControl, QWidget*> controls_;
+    QPushButton* addStatementButton_ = nullptr;
+    QPushButton* connectButton_ = nullptr;
+    QComboBox* addressList_ = nullptr;
+    QComboBox* portList_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     Cadd_in* statementEditor_ = nullptr;
     QAction* undoAction_ = nullptr;

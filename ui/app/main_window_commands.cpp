@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/editing/store_edit.h"
+#include "ui/app/file_failure_text.h"
 #include "ui/app/list_controller.h"
 #include "core/model/program_files.h"
 #include "core/model/program_image.h"
@@ -29,7 +30,6 @@ const FileFilter& blockFilter() {
 }
 
 std::filesystem::path filePath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
-QString shownPath(const std::filesystem::path& path) { return QFile::decodeName(QByteArray::fromStdString(path.string())); }
 
 }  // namespace
 
@@ -68,8 +68,7 @@ bool CMy1Dlg::loadProgram(const QString& path) {
     Program opened;
     auto read = openProgramFile(opened, filePath(path), edition_);
     if (!read) {
-        const UserMessage message = programFileMessage(read.error());
-        if (!message.text.empty()) prompter().inform(fromGbk(message.text), fromGbk(message.caption));
+        informOpenFailure(prompter(), read.error(), programFileMessage);
         // The path becomes the current one only with its program, so a later Save never writes over a
         // file that was refused.
         return false;
@@ -113,7 +112,7 @@ bool CMy1Dlg::writeProgram(const QString& path) {
     if (!confirmSizes()) return false;
     auto written = saveProgramFile(program(), filePath(path), edition_);
     if (!written) {
-        prompter().inform(fromGbk(written.error()), text("错误"));
+        informWriteFailure(prompter(), written.error());
         return false;
     }
     currentPath_ = shownPath(*written);

@@ -44,16 +44,17 @@ const QString kBlockExtension = QString::fromLatin1(kBlockFileExtension.data(), 
 
 std::vector<ListControlPlace> functionListLayout(QSize client, int nameListWidth) {
     const int listHeight = client.height() - 50;
+    using enum ListControl;
     return {
-        {1050, QRect(0, 0, 60, 30)},
-        {1051, QRect(60, 0, 60, 30)},
-        {1052, QRect(240, 0, 60, 30)},
-        {1007, QRect(300, 0, 60, 30)},
-        {1054, QRect(360, 0, 120, 30)},
-        {1014, QRect(500, 0, 200, 30)},
-        {1015, QRect(700, 0, 60, 30)},
-        {1053, QRect(0, 30, nameListWidth, listHeight)},
-        {1006, QRect(nameListWidth, 30, client.width() - nameListWidth, listHeight)},
+        {ImportButton, QRect(0, 0, 60, 30)},
+        {ExportButton, QRect(60, 0, 60, 30)},
+        {AddButton, QRect(240, 0, 60, 30)},
+        {DeleteButton, QRect(300, 0, 60, 30)},
+        {DeleteAllButton, QRect(360, 0, 120, 30)},
+        {SearchEdit, QRect(500, 0, 200, 30)},
+        {FindButton, QRect(700, 0, 60, 30)},
+        {NameList, QRect(0, 30, nameListWidth, listHeight)},
+        {StatementList, QRect(nameListWidth, 30, client.width() - nameListWidth, listHeight)},
     };
 }
 
@@ -88,23 +89,25 @@ std::span<const ProgramStore> Chanshu_dlg::stores() const {
 Prompter& Chanshu_dlg::prompter() { return main_.prompter(); }
 
 void Chanshu_dlg::buildControls() {
-    auto button = [&](int id, const char* caption, const char* name, void (Chanshu_dlg::*handler)()) {
+    auto button = [&](ListControl id, const char* caption, const char* name, void (Chanshu_dlg::*handler)()) {
         auto* widget = new QPushButton(text(caption), this);
         widget->setObjectName(QString::fromLatin1(name));
         widget->setAutoDefault(false);
-        controls_.insert(id, widget);
+        controls_[id] = widget;
         connect(widget, &QPushButton::clicked, this, handler);
+        return widget;
     };
-    button(1050, "导入", "importButton", &Chanshu_dlg::importBlockFile);
-    button(1051, "导出", "exportButton", &Chanshu_dlg::exportBlockFile);
-    button(1052, "添加", "addButton", &Chanshu_dlg::addStatement);
-    button(1007, "删除", "deleteButton", &Chanshu_dlg::deleteSelected);
-    button(1054, "删除全部", "deleteAllButton", &Chanshu_dlg::deleteAll);
-    button(1015, "查找", "findButton", &Chanshu_dlg::findNext);
+    using enum ListControl;
+    button(ImportButton, "导入", "importButton", &Chanshu_dlg::importBlockFile);
+    button(ExportButton, "导出", "exportButton", &Chanshu_dlg::exportBlockFile);
+    addButton_ = button(AddButton, "添加", "addButton", &Chanshu_dlg::addStatement);
+    button(DeleteButton, "删除", "deleteButton", &Chanshu_dlg::deleteSelected);
+    button(DeleteAllButton, "删除全部", "deleteAllButton", &Chanshu_dlg::deleteAll);
+    button(FindButton, "查找", "findButton", &Chanshu_dlg::findNext);
 
     searchEdit_ = new QLineEdit(this);
     searchEdit_->setObjectName(QStringLiteral("searchEdit"));
-    controls_.insert(1014, searchEdit_);
+    controls_[SearchEdit] = searchEdit_;
     connect(searchEdit_, &QLineEdit::returnPressed, this, &Chanshu_dlg::findNext);
 
     nameList_ = new QListWidget(this);
@@ -112,23 +115,18 @@ void Chanshu_dlg::buildControls() {
     nameList_->setSelectionMode(QAbstractItemView::SingleSelection);
     nameList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     nameList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    controls_.insert(1053, nameList_);
+    controls_[NameList] = nameList_;
     connect(nameList_, &QListWidget::currentRowChanged, this, &Chanshu_dlg::nameSelected);
 
     list_ = new Clist_command(this);
     list_->setObjectName(QStringLiteral("statementList"));
-    controls_.insert(1006, list_);
+    controls_[StatementList] = list_;
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Chanshu_dlg::listSelectionChanged);
     connect(list_, &Clist_command::lineDoubleClicked, this, &Chanshu_dlg::listDoubleClicked);
-    connect(list_, &Clist_command::deleteRequested, this, &Chanshu_dlg::deleteSelected);
-    connect(list_, &Clist_command::cutRequested, this, &Chanshu_dlg::cut);
-    connect(list_, &Clist_command::copyRequested, this, &Chanshu_dlg::copy);
-    connect(list_, &Clist_command::pasteRequested, this, &Chanshu_dlg::paste);
     connect(list_, &Clist_command::contextMenuRequested, this,
             [this](const QPoint& position) { contextMenu_->popup(position); });
 
-    for (auto entry = controls_.constBegin(); entry != controls_.constEnd(); ++entry)
-        entry.value()->setProperty("resourceId", entry.key());
+    for (const auto& [id, widget] : controls_) widget->setProperty("resourceId", static_cast<int>(id));
 
     // The main window's undo and redo keys work here too: it is the one history of the program.
     auto shortcut = [this](QKeySequence keys, void (CMy1Dlg::*command)()) {
@@ -155,10 +153,15 @@ void Chanshu_dlg::buildContextMenu() {
     entry("导入语句块", "contextBlockPair", &Chanshu_dlg::insertBlockPair);
 }
 
+QWidget* Chanshu_dlg::control(ListControl id) const {
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
 void Chanshu_dlg::applyLayout() {
     if (!list_) return;
     for (const ListControlPlace& place : functionListLayout(size(), nameListWidth_))
-        if (QWidget* widget = controls_.value(place.id)) widget->setGeometry(place.rect);
+        if (QWidget* widget = control(place.id)) widget->setGeometry(place.rect);
 }
 
 void Chanshu_dlg::open() {
@@ -172,7 +175,7 @@ void Chanshu_dlg::open() {
     setWindowTitle(mode_ == Mode::Functions ? text("函数列表") : text("线程列表"));
     searchPosition_ = {};
     // "添加" works only once a statement editor listens.
-    controls_.value(1052)->setEnabled(isSignalConnected(QMetaMethod::fromSignal(&Chanshu_dlg::statementEditorRequested)));
+    addButton_->setEnabled(isSignalConnected(QMetaMethod::fromSignal(&Chanshu_dlg::statementEditorRequested)));
     showCurrentStore();
     applyLayout();
     if (isMinimized()) showNormal();

@@ -4,7 +4,7 @@
 // the chosen one, edited with the main window's clipboard, block files, statement editor and edit
 // history. Modeless, one instance per mode, hidden (never destroyed) when closed.
 #include <QDialog>
-#include <QMap>
+#include <map>
 #include <QRect>
 #include <QSize>
 #include <memory>
@@ -18,6 +18,7 @@
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QPushButton;
 
 namespace lumio {
 
@@ -26,9 +27,22 @@ class Clist_command;
 class ListController;
 class Prompter;
 
-// Where a control of the list window stands: id and rectangle.
+// The controls of the list window by name; the numbers are their resource ids in this window.
+enum class ListControl {
+    ImportButton = 1050,
+    ExportButton = 1051,
+    AddButton = 1052,
+    DeleteButton = 1007,
+    DeleteAllButton = 1054,
+    SearchEdit = 1014,
+    FindButton = 1015,
+    NameList = 1053,
+    StatementList = 1006,
+};
+
+// Where a control of the list window stands.
 struct ListControlPlace {
-    int id;
+    ListControl id;
     QRect rect;
 };
 // The controls of the list window for a client area and a name-list width: the buttons and the
@@ -61,7 +75,9 @@ public:
     QListWidget* nameList() const { return nameList_; }
     Clist_command* statementList() const { return list_; }
     QLineEdit* searchEdit() const { return searchEdit_; }
-    QWidget* control(int id) const { return controls_.value(id); }
+    QWidget* control(ListControl id) const;
+    // The control with resource id `id`, null for none.
+    QWidget* control(int id) const { return control(static_cast<ListControl>(id)); }
     QMenu* contextMenu() const { return contextMenu_; }
 
     // Opening from the menu: shows the first function or thread that holds statements (1 when
@@ -128,7 +144,8 @@ private:
     QListWidget* nameList_ = nullptr;
     Clist_command* list_ = nullptr;
     QLineEdit* searchEdit_ = nullptr;
-    QMap<int, QWidget*> controls_;
+    std::map<ListControl, QWidget*> controls_;
+    QPushButton* addButton_ = nullptr;
     QMenu* contextMenu_ = nullptr;
 };
 

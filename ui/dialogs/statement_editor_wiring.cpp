@@ -31,7 +31,7 @@ Cadd_in* attachStatementEditor(CMy1Dlg& window) {
                      [editor](int line, bool show, bool addMode) {
                          editor->openStatementEditor(StoreRef::main(), line, show, addMode);
                      });
-    if (auto* add = qobject_cast<QPushButton*>(window.control(1006))) {
+    if (QPushButton* add = window.addStatementButton()) {
         add->setEnabled(true);
         QObject::connect(add, &QPushButton::clicked, editor, [editor, &window] {
             editor->openStatementEditor(StoreRef::main(), window.currentLine(), true, true);
