@@ -10,7 +10,7 @@ namespace {
 
 bool write(const std::filesystem::path& path, lumio::ByteView bytes) {
     const auto written = lumio::writeFileAtomically(path, bytes);
-    if (!written) std::fprintf(stderr, "lumio-example-archive: %s: %s\n", path.string().c_str(), written.error().c_str());
+    if (!written) std::fprintf(stderr, "lumio-example-archive: %s\n", lumio::describeFailure(written.error()).c_str());
     return written.has_value();
 }
 
