@@ -376,6 +376,29 @@ private slots:
         QCOMPARE(functions->rememberedLine(), 0);
         QVERIFY(prompter.prompts.isEmpty());
 
+        // F3 finds the next match as "查找" does, Ctrl+F goes to the search box; Enter and F2 on the
+        // statement list edit the selected line.
+        QSignalSpy requests(functions, &Chanshu_dlg::statementEditorRequested);
+        QVERIFY(QTest::qWaitForWindowActive(functions));
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_F3);
+        QCOMPARE(functions->current(), 3);
+        QCOMPARE(functions->rememberedLine(), 2);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_F2}) {
+            requests.clear();
+            QTest::keyClick(list(), key);
+            QCOMPARE(requests.size(), 1);
+            QCOMPARE(requests.last(), (QVariantList{3, 2, true, false}));
+        }
+        QTest::keyClick(list(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(functions->searchEdit()->hasFocus());
+        QTest::keyClick(functions->searchEdit(), Qt::Key_F3);
+        QCOMPARE(functions->current(), 7);
+        click(1015);
+        click(1015);
+        QCOMPARE(functions->current(), 3);
+        QCOMPARE(functions->rememberedLine(), 0);
+
         // An empty text does nothing; a new opening starts the search at the top again.
         click(1015);
         functions->searchEdit()->clear();

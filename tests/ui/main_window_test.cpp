@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -151,16 +152,61 @@ private slots:
         QTRY_COMPARE(window->control(1005)->width(), window->centralWidget()->width());
     }
 
+    void keyboardReachesMenusSearchAndEditor() {
+        // Alt with a menu's letter opens it; F10 opens the first menu.
+        const struct {
+            QKeyCombination keys;
+            const char* menu;
+        } routes[] = {{Qt::ALT | Qt::Key_F, "fileMenu"}, {Qt::ALT | Qt::Key_E, "editMenu"},
+                      {Qt::ALT | Qt::Key_S, "settingsMenu"}, {Qt::ALT | Qt::Key_T, "toolsMenu"},
+                      {Qt::ALT | Qt::Key_C, "linkMenu"}, {Qt::ALT | Qt::Key_H, "helpMenu"},
+                      {QKeyCombination(Qt::Key_F10), "fileMenu"}};
+        for (const auto& route : routes) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+            list()->setFocus();
+            QTest::keyClick(window.get(), route.keys.key(), route.keys.keyboardModifiers());
+            QTRY_VERIFY2(QApplication::activePopupWidget(), route.menu);
+            QCOMPARE(QApplication::activePopupWidget()->objectName(), QString::fromLatin1(route.menu));
+            QApplication::activePopupWidget()->close();
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        }
+        // Ctrl+F goes to the search box with its text selected; F3 finds the next match.
+        loadStatements(4);
+        auto* search = qobject_cast<QLineEdit*>(window->control(1014));
+        search->setText(u("备注"));
+        window->program().main.statements[2].comment = gbkOf(u("泵"));
+        window->refreshMainList();
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(search->hasFocus());
+        QCOMPARE(search->selectedText(), u("备注"));
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_F3);
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{2}));
+        // Enter and F2 on the list edit the selected line, as a double click does; the window stays.
+        QSignalSpy requests(window.get(), &CMy1Dlg::statementEditorRequested);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2}) {
+            list()->selectOnly(1);
+            requests.clear();
+            QTest::keyClick(list(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QCOMPARE(requests.size(), 1);
+            QCOMPARE(requests.last(), (QVariantList{1, true, false}));
+            QCOMPARE(window->currentLine(), 1);
+        }
+        QVERIFY(window->isVisible());
+    }
+
     void menusHoldEveryEntry() {
         const struct {
             const char* menu;
             QStringList entries;
         } menus[] = {
-            {"文件", {u("新建"), u("打开"), u("保存"), u("另存"), u("导入"), u("导出"), u("退出")}},
-            {"编辑", {u("撤销"), u("重做"), u("删除"), u("删除全部"), u("剪切"), u("复制"), u("粘贴")}},
-            {"设置", {u("通讯设置"), u("函数列表"), u("线程列表"), u("重命名")}},
-            {"工具", {u("指令向导"), u("调试助手")}},
-            {"通信", {u("读取全部"), u("写入全部"), u("校准时间"), u("读取模块时间"), u("设备加密"), u("设备解密"),
+            {"文件(&F)", {u("新建"), u("打开"), u("保存"), u("另存"), u("导入"), u("导出"), u("退出")}},
+            {"编辑(&E)", {u("撤销"), u("重做"), u("删除"), u("删除全部"), u("剪切"), u("复制"), u("粘贴")}},
+            {"设置(&S)", {u("通讯设置"), u("函数列表"), u("线程列表"), u("重命名")}},
+            {"工具(&T)", {u("指令向导"), u("调试助手")}},
+            {"通信(&C)", {u("读取全部"), u("写入全部"), u("校准时间"), u("读取模块时间"), u("设备加密"), u("设备解密"),
                       u("地址操作"), u("读取硬件信息"), u("读取硬件信息2"), u("固件升级")}},
         };
         const QList<QAction*> bar = window->menuBar()->actions();

@@ -22,6 +22,7 @@
 #include "ui/app/listing_source.h"
 #include "ui/app/main_window_layout.h"
 #include "ui/app/qt_text.h"
+#include "ui/app/search_keys.h"
 #include "ui/app/serial_port_list.h"
 #include "ui/app/statement_list.h"
 #include "ui/dialogs/about_dialog.h"
@@ -96,7 +97,7 @@ void CMy1Dlg::buildControls() {
     list_->setFont(listingFont());
     controls_.insert(1005, list_);
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CMy1Dlg::listSelectionChanged);
-    connect(list_, &Clist_command::lineDoubleClicked, this, &CMy1Dlg::listDoubleClicked);
+    connect(list_, &Clist_command::editRequested, this, &CMy1Dlg::listDoubleClicked);
     connect(list_, &Clist_command::deleteRequested, this, &CMy1Dlg::deleteSelected);
     connect(list_, &Clist_command::cutRequested, this, &CMy1Dlg::cut);
     connect(list_, &Clist_command::copyRequested, this, &CMy1Dlg::copy);
@@ -133,6 +134,7 @@ void CMy1Dlg::buildControls() {
         searchPosition_ = -1;
     });
     connect(searchEdit_, &QLineEdit::returnPressed, this, &CMy1Dlg::findNext);
+    addSearchKeys(*this, *searchEdit_, [this] { findNext(); });
 
     progress_ = new QProgressBar(client_);
     progress_->setObjectName(QStringLiteral("progressBar"));

@@ -90,6 +90,13 @@ void Clist_command::keyPressEvent(QKeyEvent* event) {
         emit deleteRequested();
         return;
     }
+    // Enter of the keypad carries the keypad modifier.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2)) {
+        emit editRequested();
+        return;
+    }
     if (event->modifiers() == Qt::ControlModifier) {
         switch (event->key()) {
         case Qt::Key_X: emit cutRequested(); return;
@@ -108,7 +115,7 @@ void Clist_command::contextMenuEvent(QContextMenuEvent* event) {
 
 void Clist_command::mouseDoubleClickEvent(QMouseEvent* event) {
     QListView::mouseDoubleClickEvent(event);
-    emit lineDoubleClicked();
+    emit editRequested();
 }
 
 }  // namespace lumio

@@ -40,7 +40,8 @@ signals:
     void copyRequested();
     void pasteRequested();
     void contextMenuRequested(const QPoint& globalPosition);
-    void lineDoubleClicked();
+    // The user asked to edit the selected line: a double click, Enter or F2.
+    void editRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

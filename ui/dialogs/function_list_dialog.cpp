@@ -25,6 +25,7 @@
 #include "ui/app/main_window.h"
 #include "ui/app/prompter.h"
 #include "ui/app/qt_text.h"
+#include "ui/app/search_keys.h"
 #include "ui/app/statement_list.h"
 
 namespace lumio {
@@ -103,6 +104,7 @@ void Chanshu_dlg::buildControls() {
     searchEdit_->setObjectName(QStringLiteral("searchEdit"));
     controls_.insert(1014, searchEdit_);
     connect(searchEdit_, &QLineEdit::returnPressed, this, &Chanshu_dlg::findNext);
+    addSearchKeys(*this, *searchEdit_, [this] { findNext(); });
 
     nameList_ = new QListWidget(this);
     nameList_->setObjectName(QStringLiteral("nameList"));
@@ -116,7 +118,7 @@ void Chanshu_dlg::buildControls() {
     list_->setObjectName(QStringLiteral("statementList"));
     controls_.insert(1006, list_);
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Chanshu_dlg::listSelectionChanged);
-    connect(list_, &Clist_command::lineDoubleClicked, this, &Chanshu_dlg::listDoubleClicked);
+    connect(list_, &Clist_command::editRequested, this, &Chanshu_dlg::listDoubleClicked);
     connect(list_, &Clist_command::deleteRequested, this, &Chanshu_dlg::deleteSelected);
     connect(list_, &Clist_command::cutRequested, this, &Chanshu_dlg::cut);
     connect(list_, &Clist_command::copyRequested, this, &Chanshu_dlg::copy);
