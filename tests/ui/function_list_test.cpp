@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -22,6 +23,7 @@
 #include "ui/app/listing_font.h"
 #include "ui/app/main_window.h"
 #include "ui/app/statement_list.h"
+#include "ui/app/window_placement.h"
 #include "ui/dialogs/function_list_dialog.h"
 #include "ui/dialogs/statement_editor_dialog.h"
 
@@ -124,6 +126,23 @@ private slots:
         QCOMPARE(threads->windowTitle(), u("线程列表"));
         entry("actionThreadList")->trigger();
         QCOMPARE(window->findChildren<Chanshu_dlg*>().size(), 2);
+        // The list opened second does not hide the first, and both stay on the screen.
+        const QPoint apart = threads->pos() - functions->pos();
+        QVERIFY2(std::abs(apart.x()) >= 40 || std::abs(apart.y()) >= 40,
+                 qPrintable(QStringLiteral("%1,%2").arg(apart.x()).arg(apart.y())));
+        const QRect screen = threads->screen()->availableGeometry();
+        QVERIFY(screen.contains(threads->frameGeometry()));
+        // Closing and opening again keeps the place.
+        const QPoint place = threads->pos();
+        threads->close();
+        entry("actionThreadList")->trigger();
+        QCOMPARE(threads->pos(), place);
+        const struct {
+            QPoint other;
+            QPoint placed;
+        } offsets[] = {{{100, 100}, {148, 148}}, {{300, 100}, {252, 148}}, {{0, 300}, {48, 252}}};
+        for (const auto& item : offsets)
+            QCOMPARE(offsetPlacement(item.other, QSize(1000, 640), QPoint(48, 48), QRect(0, 0, 1300, 900)), item.placed);
 
         CMy1Dlg classic(Edition::Classic);
         QVERIFY(!classic.findChild<QAction*>(QStringLiteral("actionThreadList"))->isEnabled());

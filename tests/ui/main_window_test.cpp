@@ -8,10 +8,12 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <map>
 #include <memory>
 
 #include "core/model/program_files.h"
@@ -25,6 +27,7 @@
 #include "core/settings/serial_ports.h"
 #include "ui/dialogs/com_settings_dialog.h"
 #include "ui/app/statement_list.h"
+#include "ui/app/window_placement.h"
 
 using namespace lumio;
 using namespace lumio::testing;
@@ -150,6 +153,47 @@ private slots:
         QCOMPARE(window->control(1005)->geometry().bottom() + 1, client.height() - 25);
         window->resize(900, 500);
         QTRY_COMPARE(window->control(1005)->width(), window->centralWidget()->width());
+    }
+
+    void narrowWindowsKeepTheSearchReachable() {
+        // Below the width of the top row the program size and the search take a second row, the
+        // search at its right edge; the rest of the row keeps its places.
+        for (const int width : {1254, 1024, 1000}) {
+            const QSize client(width, 700);
+            std::map<int, QRect> places;
+            for (const ControlPlace& place : mainWindowLayout(client)) places[place.id] = place.rect;
+            QCOMPARE(places.size(), size_t{16});
+            QCOMPARE(places[1012], QRect(765, 0, 60, 25));
+            QCOMPARE(places[1015], QRect(width - 40, 25, 40, 20));
+            QCOMPARE(places[1014], QRect(width - 190, 25, 150, 25));
+            QCOMPARE(places[1013], QRect(0, 25, 200, 25));
+            QCOMPARE(places[1005], QRect(0, 50, width, 700 - 25 - 50));
+            for (const auto& [id, rect] : places) QVERIFY2(QRect(QPoint(), client).contains(rect), qPrintable(QString::number(id)));
+        }
+        // The real window: a client area of 1000 pixels shows 查找 whole and it works.
+        window->resize(1000, 600);
+        QTRY_COMPARE(window->centralWidget()->width(), 1000);
+        QVERIFY(window->centralWidget()->rect().contains(window->control(1015)->geometry()));
+        QVERIFY(!window->control(1015)->geometry().intersects(window->control(1013)->geometry()));
+    }
+
+    void windowOpensWithinTheScreen() {
+        // The offscreen screen is smaller than the window would like to be.
+        const QRect available = window->screen()->availableGeometry();
+        QVERIFY(available.width() < 1280);
+        QVERIFY2(available.contains(window->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+            .arg(window->frameGeometry().x()).arg(window->frameGeometry().y())
+            .arg(window->frameGeometry().width()).arg(window->frameGeometry().height())));
+        const struct {
+            QSize wanted;
+            QRect available;
+            QRect placed;
+        } cases[] = {
+            {{1280, 760}, {0, 0, 1920, 1080}, {312, 136, 1280, 760}},
+            {{1280, 760}, {0, 0, 1024, 738}, {0, 0, 1008, 690}},
+            {{1280, 760}, {1024, 30, 1024, 738}, {1024, 30, 1008, 690}},
+        };
+        for (const auto& item : cases) QCOMPARE(placeWithin(item.wanted, QSize(16, 48), item.available), item.placed);
     }
 
     void keyboardReachesMenusSearchAndEditor() {

@@ -25,6 +25,7 @@
 #include "ui/app/search_keys.h"
 #include "ui/app/serial_port_list.h"
 #include "ui/app/statement_list.h"
+#include "ui/app/window_placement.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/statement_editor_wiring.h"
 #include "ui/dialogs/com_settings_dialog.h"
@@ -58,7 +59,7 @@ CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     updateTitle();
     refreshMainList();
     updateEditActions();
-    resize(1280, 760);
+    openWithinScreen(*this, QSize(1280, 760));
     applyLayout();
     controls_.value(1010)->setFocus();
 }

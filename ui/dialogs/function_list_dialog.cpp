@@ -27,6 +27,7 @@
 #include "ui/app/qt_text.h"
 #include "ui/app/search_keys.h"
 #include "ui/app/statement_list.h"
+#include "ui/app/window_placement.h"
 
 namespace lumio {
 namespace {
@@ -65,7 +66,7 @@ Chanshu_dlg::Chanshu_dlg(Mode mode, CMy1Dlg& mainWindow) : QDialog(&mainWindow),
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
     buildContextMenu();
-    resize(1000, 640);
+    resize(sizeWithinScreen(*this, QSize(1000, 640)));
     connect(&main_, &CMy1Dlg::programChanged, this, &Chanshu_dlg::programChanged);
 }
 
