@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -239,6 +240,22 @@ private slots:
             QCOMPARE(window->currentLine(), 1);
         }
         QVERIFY(window->isVisible());
+    }
+
+    void longDropDownsShowTwentyRows() {
+        for (const int id : {1010, 1017}) {
+            auto* dropDown = qobject_cast<QComboBox*>(window->control(id));
+            if (dropDown->count() < 100) continue;  // device names on this system
+            dropDown->showPopup();
+            QAbstractItemView* rows = dropDown->view();
+            QTRY_VERIFY(rows->isVisible());
+            const int rowHeight = rows->sizeHintForRow(0);
+            QVERIFY(rowHeight > 0);
+            QVERIFY2(rows->viewport()->height() <= 21 * rowHeight, qPrintable(QString::number(rows->viewport()->height())));
+            QVERIFY(rows->viewport()->height() >= 10 * rowHeight);
+            QVERIFY(rows->verticalScrollBar()->maximum() > 0);
+            dropDown->hidePopup();
+        }
     }
 
     void menusHoldEveryEntry() {

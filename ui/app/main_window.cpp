@@ -18,6 +18,7 @@
 #include "core/settings/serial_ports.h"
 #include "core/text/bytes.h"
 #include "ui/app/app_icon.h"
+#include "ui/app/drop_down.h"
 #include "ui/app/listing_font.h"
 #include "ui/app/listing_source.h"
 #include "ui/app/main_window_layout.h"
@@ -111,10 +112,12 @@ void CMy1Dlg::buildControls() {
     for (int address = 0; address < kAddressCount; ++address)
         addresses->addItem(fromGbk(formatText(toGbk("地址%d").c_str(), address)));
     addresses->setCurrentIndex(kInitialAddress);
+    limitDropDownRows(*addresses);
     controls_.insert(1010, addresses);
 
     auto* ports = new QComboBox(client_);
     ports->setObjectName(QStringLiteral("portList"));
+    limitDropDownRows(*ports);
     controls_.insert(1017, ports);
     // Choosing a port here chooses it for this run; only the settings dialog writes the file.
     connect(ports, &QComboBox::activated, this, [this, ports](int entry) {
