@@ -1,6 +1,7 @@
 // The main window driven as a user drives it, with scripted answers to every question it asks.
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -198,7 +200,7 @@ private slots:
     }
 
     void keyboardReachesMenusSearchAndEditor() {
-        // Alt with a menu's letter opens it; F10 opens the first menu.
+        // Alt with a menu's letter opens it; F10 opens the first menu; the arrow keys go on from there.
         const struct {
             QKeyCombination keys;
             const char* menu;
@@ -214,6 +216,22 @@ private slots:
             QTRY_VERIFY2(QApplication::activePopupWidget(), route.menu);
             QCOMPARE(QApplication::activePopupWidget()->objectName(), QString::fromLatin1(route.menu));
             QApplication::activePopupWidget()->close();
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        }
+        // The list's context menu opens from the keyboard too: Shift+F10, and the Menu key, for which
+        // the window system sends a context-menu request of the keyboard.
+        const std::function<void()> menuKeys[] = {
+            [&] { QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier); },
+            [&] {
+                QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), list()->viewport()->mapToGlobal(QPoint(5, 5)));
+                QApplication::sendEvent(list()->viewport(), &request);
+            },
+        };
+        for (const auto& press : menuKeys) {
+            list()->setFocus();
+            press();
+            QTRY_COMPARE(QApplication::activePopupWidget(), window->contextMenu());
+            window->contextMenu()->close();
             QTRY_VERIFY(!QApplication::activePopupWidget());
         }
         // Ctrl+F goes to the search box with its text selected; F3 finds the next match.

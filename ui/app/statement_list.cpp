@@ -97,6 +97,12 @@ void Clist_command::keyPressEvent(QKeyEvent* event) {
         emit editRequested();
         return;
     }
+    // Shift+F10 opens the context menu from the keyboard, at the caret line (the Menu key does so by
+    // itself).
+    if (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
+        emit contextMenuRequested(viewport()->mapToGlobal(caretPoint()));
+        return;
+    }
     if (event->modifiers() == Qt::ControlModifier) {
         switch (event->key()) {
         case Qt::Key_X: emit cutRequested(); return;
@@ -108,8 +114,14 @@ void Clist_command::keyPressEvent(QKeyEvent* event) {
     QListView::keyPressEvent(event);
 }
 
+QPoint Clist_command::caretPoint() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? visualRect(current).bottomLeft() : QPoint(0, 0);
+}
+
 void Clist_command::contextMenuEvent(QContextMenuEvent* event) {
-    emit contextMenuRequested(event->globalPos());
+    const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    emit contextMenuRequested(fromKeyboard ? viewport()->mapToGlobal(caretPoint()) : event->globalPos());
     event->accept();
 }
 

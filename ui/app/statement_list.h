@@ -50,6 +50,8 @@ protected:
 
 private:
     void setCaret(int line);
+    // Where a menu opened from the keyboard appears: below the caret line's start, in viewport terms.
+    QPoint caretPoint() const;
 
     ListingModel model_;
 };
