@@ -141,8 +141,9 @@ private slots:
             QPoint other;
             QPoint placed;
         } offsets[] = {{{100, 100}, {148, 148}}, {{300, 100}, {252, 148}}, {{0, 300}, {48, 252}}};
+        const QRect available(0, 0, 1300, 900);
         for (const auto& item : offsets)
-            QCOMPARE(offsetPlacement(item.other, QSize(1000, 640), QPoint(48, 48), QRect(0, 0, 1300, 900)), item.placed);
+            QCOMPARE(offsetPlacement(item.other, QSize(1000, 640), QPoint(48, 48), available), item.placed);
 
         CMy1Dlg classic(Edition::Classic);
         QVERIFY(!classic.findChild<QAction*>(QStringLiteral("actionThreadList"))->isEnabled());

@@ -171,7 +171,8 @@ private slots:
             QCOMPARE(places[1014], QRect(width - 190, 25, 150, 25));
             QCOMPARE(places[1013], QRect(0, 25, 200, 25));
             QCOMPARE(places[1005], QRect(0, 50, width, 700 - 25 - 50));
-            for (const auto& [id, rect] : places) QVERIFY2(QRect(QPoint(), client).contains(rect), qPrintable(QString::number(id)));
+            for (const auto& [id, rect] : places)
+                QVERIFY2(QRect(QPoint(), client).contains(rect), qPrintable(QString::number(id)));
         }
         // The real window: a client area of 1000 pixels shows 查找 whole and it works.
         window->resize(1000, 600);
@@ -223,7 +224,8 @@ private slots:
         const std::function<void()> menuKeys[] = {
             [&] { QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier); },
             [&] {
-                QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), list()->viewport()->mapToGlobal(QPoint(5, 5)));
+                const QPoint corner(5, 5);
+                QContextMenuEvent request(QContextMenuEvent::Keyboard, corner, list()->viewport()->mapToGlobal(corner));
                 QApplication::sendEvent(list()->viewport(), &request);
             },
         };

@@ -281,8 +281,9 @@ private slots:
         QCOMPARE(viewer.cancelButton()->text(), u("取消"));
         // The buttons stand at the right of the band below the text, in the order of the platform's
         // dialogs (a standard OK/Cancel pair shows it).
-        const QRect confirm = viewer.confirmButton()->geometry().translated(viewer.confirmButton()->parentWidget()->pos());
-        const QRect cancel = viewer.cancelButton()->geometry().translated(viewer.cancelButton()->parentWidget()->pos());
+        auto inDialog = [](const QWidget* button) { return button->geometry().translated(button->parentWidget()->pos()); };
+        const QRect confirm = inDialog(viewer.confirmButton());
+        const QRect cancel = inDialog(viewer.cancelButton());
         for (const QRect& button : {confirm, cancel}) {
             QVERIFY(button.top() >= 360 && button.bottom() < 400);
             QVERIFY(button.left() > 300);
