@@ -115,7 +115,7 @@ void loadProgramImage(Program& program, ByteView bytes, Edition edition) {
             program.thread(id - kThreadIdBase).storeId = id;
         } else if (id == kNamesBlockId && length > kStoreHeaderSize) {
             program.names.clear();
-            importNames(program.names, item.substr(kStoreHeaderSize), edition, ReservedCheck::Skip);
+            importNames(program.names, item.substr(kStoreHeaderSize), edition, NameSource::Stored);
         }
         offset += length;
     }
