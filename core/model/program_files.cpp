@@ -110,8 +110,8 @@ Expected<std::filesystem::path, std::string> saveProgramFile(Program& program, c
     return written;
 }
 
-Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesystem::path& path) {
-    if (!hasExtension(path, store.blockExtension)) return unexpected(FileFailure{FileError::Extension, {}});
+Expected<Bytes, FileFailure> readBlockFile(const std::filesystem::path& path, std::string_view extension) {
+    if (!hasExtension(path, extension)) return unexpected(FileFailure{FileError::Extension, {}});
     auto head = readFilePrefix(path, 6);
     if (!head) return unexpected(FileFailure{FileError::Unreadable, head.error()});
     if (head->size() < 6) return unexpected(FileFailure{FileError::LengthField, {}});
@@ -120,9 +120,16 @@ Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesy
     auto bytes = readFilePrefix(path, size_t{length} + 2);
     if (!bytes) return unexpected(FileFailure{FileError::Unreadable, bytes.error()});
     if (bytes->size() < size_t{length} + 2) return unexpected(FileFailure{FileError::Truncated, {}});
-    const ByteView image = ByteView(*bytes).substr(2);
-    if (readU16LowFirst(*bytes, 0) != FileSeal(image)) return unexpected(FileFailure{FileError::Seal, {}});
-    store.readImage(image);
+    if (readU16LowFirst(*bytes, 0) != FileSeal(ByteView(*bytes).substr(2)))
+        return unexpected(FileFailure{FileError::Seal, {}});
+    bytes->erase(0, 2);
+    return std::move(*bytes);
+}
+
+Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesystem::path& path) {
+    auto image = readBlockFile(path, store.blockExtension);
+    if (!image) return unexpected(image.error());
+    store.readImage(*image);
     return {};
 }
 

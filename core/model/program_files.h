@@ -49,6 +49,9 @@ Expected<void, FileFailure> openProgramFile(Program& program, const std::filesys
 Expected<std::filesystem::path, std::string> saveProgramFile(Program& program, const std::filesystem::path& path,
                                                              Edition edition = Edition::Current);
 
+// Reads and checks a block file with the given extension; gives its StoreImage (the bytes after the seal).
+Expected<Bytes, FileFailure> readBlockFile(const std::filesystem::path& path, std::string_view extension = ".hs5");
+// Reads, checks and loads; the store is unchanged on failure.
 Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesystem::path& path);
 // Appends ".hs5" when missing and replaces the file atomically. Returns the path written.
 Expected<std::filesystem::path, std::string> saveBlockFile(ProgramStore& store, const std::filesystem::path& path);

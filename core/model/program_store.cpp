@@ -38,19 +38,19 @@ void ProgramStore::insertStoreAfter(const ProgramStore& other, size_t index) {
 
 void ProgramStore::clear() { statements.clear(); }
 
-void ProgramStore::recomputeDepths() {
-    std::uint8_t level = 0;
-    for (Statement& statement : statements) {
-        if (statement.isBlockBegin()) {
-            statement.depth = level;
-            if (level < kMaxDepth) ++level;
-        } else if (statement.isBlockEnd()) {
-            if (level > 0) --level;
-            statement.depth = level;
-        } else {
-            statement.depth = level;
-        }
+std::uint8_t BlockLevel::depthOf(const Statement& statement) {
+    if (statement.isBlockBegin()) {
+        const std::uint8_t depth = level_;
+        if (level_ < kMaxDepth) ++level_;
+        return depth;
     }
+    if (statement.isBlockEnd() && level_ > 0) --level_;
+    return level_;
+}
+
+void ProgramStore::recomputeDepths() {
+    BlockLevel level;
+    for (Statement& statement : statements) statement.depth = level.depthOf(statement);
 }
 
 std::uint32_t ProgramStore::imageSize() const {
@@ -77,19 +77,9 @@ Bytes ProgramStore::image() {
 
 void ProgramStore::readImage(ByteView source) {
     clear();
-    if (source.size() < 4) return;
-    const std::uint32_t length = readU32BigEndian(source, 0);
-    if (length >= kMinStoreImage && length <= kMaxStoreImage) {
-        const size_t end = std::min<size_t>(length, source.size());
-        size_t offset = kStoreHeaderSize;
-        while (offset < end) {
-            const size_t recordSize = byteAt(source, offset);
-            // A zero length byte would never advance; a record running past the image end is not ours.
-            if (recordSize == 0 || offset + recordSize > end) break;
-            statements.push_back(readStatementRecord(source.substr(offset, recordSize)));
-            offset += recordSize;
-        }
-    }
+    // Counting first costs a walk over the length bytes and saves the copies of a growing store.
+    statements.reserve(forEachStoreRecord(source, [](ByteView) {}));
+    forEachStoreRecord(source, [this](ByteView record) { statements.push_back(readStatementRecord(record)); });
     storeId = 0;
     recomputeDepths();
 }

@@ -32,13 +32,21 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& path) {
 Expected<Bytes, std::string> readFilePrefix(const std::filesystem::path& path, size_t limit) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return unexpected(describe(path, "cannot open"));
-    Bytes bytes;
-    char buffer[65536];
-    while (bytes.size() < limit && in) {
-        const size_t want = std::min(sizeof buffer, limit - bytes.size());
-        in.read(buffer, static_cast<std::streamsize>(want));
-        bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    // Read straight into a string sized for what the file holds (the size is only a hint: a file that
+    // grows or shrinks meanwhile still reads correctly).
+    std::error_code error;
+    const auto fileSize = std::filesystem::file_size(path, error);
+    Bytes bytes(error ? 0 : std::min<size_t>(limit, fileSize), '\0');
+    size_t filled = 0;
+    while (in) {
+        if (filled == bytes.size()) {
+            if (filled >= limit) break;
+            bytes.resize(std::min(limit, filled + 65536));
+        }
+        in.read(bytes.data() + filled, static_cast<std::streamsize>(bytes.size() - filled));
+        filled += static_cast<size_t>(in.gcount());
     }
+    bytes.resize(filled);
     if (in.bad()) return unexpected(describe(path, "cannot read"));
     return bytes;
 }
