@@ -7,6 +7,7 @@
 #include "apps/cli/commands.h"
 #include "core/listing/listing.h"
 #include "core/model/program_files.h"
+#include "core/model/program_image.h"
 #include "core/text/bytes.h"
 #include "core/text/gbk.h"
 #include "core/text/text_table.h"
@@ -28,17 +29,35 @@ std::optional<int> storeNumber(const std::string& text) {
     return number;
 }
 
-void printLines(const ProgramStore& store, const LangContext& context) {
-    std::string out;
-    for (const ListingLine& line : renderListing(store, context)) {
-        out += toUtf8(line.text);
-        out += '\n';
+// Writes listing lines to standard output as UTF-8, converting a batch of lines at a time: the
+// statements are read from the image one by one, so no store is ever held whole.
+class LineWriter {
+public:
+    ~LineWriter() { flush(); }
+    void add(std::string_view gbkLine) {
+        pending_ += gbkLine;
+        // '\n' is never the second byte of a GBK character, so a batch converts as its lines would.
+        pending_ += '\n';
+        if (pending_.size() >= kBatchBytes) flush();
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    void flush() {
+        const std::string out = toUtf8(pending_);
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        pending_.clear();
+    }
+
+private:
+    static constexpr size_t kBatchBytes = 64 * 1024;
+    std::string pending_;
+};
+
+void printLines(ByteView storeImage, const LangContext& context, LineWriter& writer) {
+    ListingRenderer renderer(context);
+    forEachStoredStatement(storeImage, [&](const Statement& statement) { writer.add(renderer.next(statement).text); });
 }
 
 // "== 主程序 ==", "== 函数3 ==" (or the user's name of the function), "== 线程2 ==".
-void printHeading(const std::string& gbkName) { std::printf("== %s ==\n", toUtf8(gbkName).c_str()); }
+void printHeading(const std::string& gbkName, LineWriter& writer) { writer.add("== " + gbkName + " =="); }
 
 int listProgram(const std::string& path, const StoreChoice& choice) {
     auto bytes = readProgramFile(path);
@@ -50,47 +69,52 @@ int listProgram(const std::string& path, const StoreChoice& choice) {
         std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), fileErrorName(bytes.error().error));
         return 1;
     }
-    Program program;
-    loadProgramImage(program, *bytes);
-    const LangContext context{Edition::Current, &program.names};
+    const ProgramImageItems items = findProgramImageItems(*bytes);
+    const RenameTable names = loadedNames(items.namesText);
+    const LangContext context{Edition::Current, &names};
+    LineWriter writer;
     if (!choice.all) {
-        if (choice.storeId == 0) printLines(program.main, context);
-        else if (choice.storeId > kThreadIdBase) printLines(program.thread(choice.storeId - kThreadIdBase), context);
-        else printLines(program.function(choice.storeId), context);
+        if (choice.storeId == 0) printLines(items.main, context, writer);
+        else if (choice.storeId > kThreadIdBase) printLines(items.threads[choice.storeId - kThreadIdBase - 1], context, writer);
+        else printLines(items.functions[choice.storeId - 1], context, writer);
         return 0;
     }
     static const std::string mainName = gbkLiteral("主程序");
     static const std::string functionWord = gbkLiteral("函数");
     static const std::string threadWord = gbkLiteral("线程");
-    if (!program.main.empty()) {
-        printHeading(mainName);
-        printLines(program.main, context);
+    // A store is listed when loading gives it statements.
+    const auto holdsStatements = [](ByteView storeImage) { return forEachStoreRecord(storeImage, [](ByteView) {}) > 0; };
+    if (holdsStatements(items.main)) {
+        printHeading(mainName, writer);
+        printLines(items.main, context, writer);
     }
     for (int k = 1; k <= kFunctionCount; ++k) {
-        if (program.function(k).empty()) continue;
-        printHeading(displayName(&program.names, functionWord + std::to_string(k)));
-        printLines(program.function(k), context);
+        const ByteView function = items.functions[static_cast<size_t>(k - 1)];
+        if (!holdsStatements(function)) continue;
+        printHeading(displayName(&names, functionWord + std::to_string(k)), writer);
+        printLines(function, context, writer);
     }
     for (int k = 1; k <= kThreadCount; ++k) {
-        if (program.thread(k).empty()) continue;
-        printHeading(displayName(&program.names, threadWord + std::to_string(k)));
-        printLines(program.thread(k), context);
+        const ByteView thread = items.threads[static_cast<size_t>(k - 1)];
+        if (!holdsStatements(thread)) continue;
+        printHeading(displayName(&names, threadWord + std::to_string(k)), writer);
+        printLines(thread, context, writer);
     }
     return 0;
 }
 
 int listBlock(const std::string& path) {
-    ProgramStore store;
-    auto loaded = loadBlockFile(store, path);
-    if (!loaded) {
-        if (loaded.error().error == FileError::Unreadable) {
-            std::fprintf(stderr, "lumio: %s\n", loaded.error().detail.c_str());
+    auto image = readBlockFile(path);
+    if (!image) {
+        if (image.error().error == FileError::Unreadable) {
+            std::fprintf(stderr, "lumio: %s\n", image.error().detail.c_str());
             return 2;
         }
-        std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), fileErrorName(loaded.error().error));
+        std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), fileErrorName(image.error().error));
         return 1;
     }
-    printLines(store, {});
+    LineWriter writer;
+    printLines(*image, {}, writer);
     return 0;
 }
 
