@@ -16,6 +16,7 @@
 #include "ui/app/main_window.h"
 #include "ui/app/prompter.h"
 #include "ui/app/qt_text.h"
+#include "ui/app/typed_text.h"
 #include "ui/dialogs/local_naming_dialog.h"
 #include "ui/dialogs/report_dialog.h"
 
@@ -194,7 +195,7 @@ void Cmming_dlg::recordNames(const RenameTable& before) {
 void Cmming_dlg::applyName() {
     const RenameTable before = names();
     const std::string message =
-        renameVariable(names(), gbkOf(selectedDefaultName()), gbkOf(nameBox_->text()), main_.edition());
+        renameVariable(names(), gbkOf(selectedDefaultName()), typedGbk(nameBox_->text(), nameBox_), main_.edition());
     recordNames(before);
     nameChanged_ = false;
     if (!message.empty()) prompter().inform(fromGbk(message), text("错误"));
@@ -244,7 +245,7 @@ void Cmming_dlg::viewText() {
     if (!edited) return;
     const RenameTable before = names();
     names().clear();
-    const std::string message = lumio::importNames(names(), gbkOf(*edited), main_.edition());
+    const std::string message = lumio::importNames(names(), typedGbk(*edited, this), main_.edition());
     recordNames(before);
     // Lines after a refused one are not applied; the user is told which line stopped the rest.
     if (!message.empty()) prompter().inform(fromGbk(message), text("错误"));
