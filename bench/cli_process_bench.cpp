@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -22,8 +23,8 @@ const std::filesystem::path& densestFile() {
     static const std::filesystem::path path = [] {
         const auto file = std::filesystem::temp_directory_path() / "lumio_cli_process_bench.zt5";
         bench::runInChild([&] {
-            Program program = bench::densestProgram();
-            saveProgramFile(program, file);
+            const Program program = bench::densestProgram();
+            if (!saveProgramFile(program, file)) std::fprintf(stderr, "cannot write %s\n", file.string().c_str());
         });
         return file;
     }();

@@ -1,4 +1,4 @@
-// lumio list FILE [--store main|function N|thread N|all]: the listing of a program or block file, as
+// lumio list FILE [--store main|function N|thread N|all] [--edition classic]: the listing of a program or block file, as
 // the editor's list shows it, one line per statement.
 #include <cstdio>
 #include <filesystem>
@@ -15,10 +15,10 @@
 namespace lumio::cli {
 namespace {
 
-// Which stores to list: the main program (0), function k (k), thread k (500 + k), or all of them.
+// Which stores to list: one, or all of them.
 struct StoreChoice {
     bool all = false;
-    int storeId = 0;
+    StoreRef store;
 };
 
 std::optional<int> storeNumber(const std::string& text) {
@@ -59,47 +59,35 @@ void printLines(ByteView storeImage, const LangContext& context, LineWriter& wri
 // "== 主程序 ==", "== 函数3 ==" (or the user's name of the function), "== 线程2 ==".
 void printHeading(const std::string& gbkName, LineWriter& writer) { writer.add("== " + gbkName + " =="); }
 
-int listProgram(const std::string& path, const StoreChoice& choice) {
-    auto bytes = readProgramFile(path);
+int listProgram(const std::string& path, const StoreChoice& choice, const EditionProfile& profile) {
+    auto bytes = readProgramFile(path, profile.edition);
     if (!bytes) {
         if (bytes.error().error == FileError::Unreadable) {
-            std::fprintf(stderr, "lumio: %s\n", bytes.error().detail.c_str());
+            std::fprintf(stderr, "lumio: %s\n", describeFailure(*bytes.error().io).c_str());
             return 2;
         }
         std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), fileErrorName(bytes.error().error));
         return 1;
     }
-    const ProgramImageItems items = findProgramImageItems(*bytes);
-    const RenameTable names = loadedNames(items.namesText);
-    const LangContext context{Edition::Current, &names};
+    const ProgramImageItems items = findProgramImageItems(*bytes, profile.edition);
+    const RenameTable names = loadedNames(items.namesText, profile.edition);
+    const LangContext context{profile.edition, &names};
     LineWriter writer;
     if (!choice.all) {
-        if (choice.storeId == 0) printLines(items.main, context, writer);
-        else if (choice.storeId > kThreadIdBase) printLines(items.threads[choice.storeId - kThreadIdBase - 1], context, writer);
-        else printLines(items.functions[choice.storeId - 1], context, writer);
+        printLines(items.store(choice.store), context, writer);
         return 0;
     }
-    static const std::string mainName = gbkLiteral("主程序");
-    static const std::string functionWord = gbkLiteral("函数");
-    static const std::string threadWord = gbkLiteral("线程");
     // A store is listed when loading gives it statements.
-    const auto holdsStatements = [](ByteView storeImage) { return forEachStoreRecord(storeImage, [](ByteView) {}) > 0; };
-    if (holdsStatements(items.main)) {
-        printHeading(mainName, writer);
-        printLines(items.main, context, writer);
-    }
-    for (int k = 1; k <= kFunctionCount; ++k) {
-        const ByteView function = items.functions[static_cast<size_t>(k - 1)];
-        if (!holdsStatements(function)) continue;
-        printHeading(displayName(&names, functionWord + std::to_string(k)), writer);
-        printLines(function, context, writer);
-    }
-    for (int k = 1; k <= kThreadCount; ++k) {
-        const ByteView thread = items.threads[static_cast<size_t>(k - 1)];
-        if (!holdsStatements(thread)) continue;
-        printHeading(displayName(&names, threadWord + std::to_string(k)), writer);
-        printLines(thread, context, writer);
-    }
+    auto print = [&](StoreRef store) {
+        const ByteView image = items.store(store);
+        if (forEachStoreRecord(image, [](ByteView) {}) == 0) return;
+        printHeading(store.displayName(&names), writer);
+        printLines(image, context, writer);
+    };
+    print(StoreRef::main());
+    for (int k = 1; k <= kFunctionCount; ++k) print(*StoreRef::function(k));
+    if (profile.hasThreads)
+        for (int k = 1; k <= kThreadCount; ++k) print(*StoreRef::thread(k));
     return 0;
 }
 
@@ -107,7 +95,7 @@ int listBlock(const std::string& path) {
     auto image = readBlockFile(path);
     if (!image) {
         if (image.error().error == FileError::Unreadable) {
-            std::fprintf(stderr, "lumio: %s\n", image.error().detail.c_str());
+            std::fprintf(stderr, "lumio: %s\n", describeFailure(*image.error().io).c_str());
             return 2;
         }
         std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), fileErrorName(image.error().error));
@@ -120,7 +108,11 @@ int listBlock(const std::string& path) {
 
 }  // namespace
 
-int runList(const Arguments& arguments) {
+int runList(const Arguments& given) {
+    Arguments arguments = given;
+    std::string editionError;
+    const EditionProfile* profile = takeEditionOption(arguments, editionError);
+    if (!profile) return usageError("list", editionError);
     std::string path;
     StoreChoice choice;
     bool storeGiven = false;
@@ -138,7 +130,9 @@ int runList(const Arguments& arguments) {
                 if (i + 1 >= arguments.size()) return usageError("list", "--store " + which + " needs a number 1..100");
                 const auto number = storeNumber(arguments[++i]);
                 if (!number) return usageError("list", "--store " + which + " needs a number 1..100, not '" + arguments[i] + "'");
-                choice.storeId = which == "function" ? *number : kThreadIdBase + *number;
+                if (which == "thread" && !profile->hasThreads)
+                    return usageError("list", "the classic edition has no threads");
+                choice.store = *StoreRef::of(which == "function" ? StoreKind::Function : StoreKind::Thread, *number);
             } else {
                 return usageError("list", "unknown store '" + which + "' (main, function N, thread N or all)");
             }
@@ -155,11 +149,11 @@ int runList(const Arguments& arguments) {
     if (!std::filesystem::is_regular_file(path, error))
         return usageError("list", "cannot read '" + path + "': not a readable file");
     if (endsWith(path, ".hs5")) {
-        if (storeGiven && (choice.all || choice.storeId != 0))
+        if (storeGiven && (choice.all || !choice.store.isMain()))
             return usageError("list", "a .hs5 block file holds one statement list; --store applies to .zt5 files");
         return listBlock(path);
     }
-    return listProgram(path, choice);
+    return listProgram(path, choice, *profile);
 }
 
 }  // namespace lumio::cli

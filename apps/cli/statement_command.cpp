@@ -1,4 +1,4 @@
-// lumio statement (--condition|--action) KIND P1 P2 [--or] [--comment TEXT] -- PARAM3: one statement
+// lumio statement (--condition|--action) KIND P1 P2 [--or] [--comment TEXT] [--edition classic] -- PARAM3: one statement
 // encoded as the statement editor encodes it, printed as its record bytes and its listing text.
 #include <cstdio>
 #include <optional>
@@ -35,7 +35,11 @@ std::optional<std::string> typedGbk(const std::string& utf8, const char* what) {
 
 }  // namespace
 
-int runStatement(const Arguments& arguments) {
+int runStatement(const Arguments& given) {
+    Arguments arguments = given;
+    std::string editionError;
+    const EditionProfile* profile = takeEditionOption(arguments, editionError);
+    if (!profile) return usageError("statement", editionError);
     std::optional<bool> isAction;
     bool orWithPrevious = false;
     std::optional<std::string> comment;
@@ -85,7 +89,7 @@ int runStatement(const Arguments& arguments) {
     if (!gbkComment || !gbkParameter) return 1;
     statement.comment = *gbkComment;
 
-    const LangContext context{};
+    const LangContext context{profile->edition, nullptr};
     // The editor trims the typed text and reads typographic quotes as ASCII ones before encoding.
     const std::string text = editorParam3Text(*gbkParameter);
     const bool stored = statement.isAction ? encodeActionParam(statement, text, context)

@@ -20,16 +20,10 @@ inline constexpr std::uint32_t kMinStoreImage = 7;
 inline constexpr std::uint32_t kMaxStoreImage = 200000;
 inline constexpr size_t kStoreHeaderSize = 6;
 
-// The running block level of recomputeDepths: given the statements of a store in order, gives each
-// its depth. A block begin stands at the outer level and opens one more (at most 15); a block end
-// closes one (never below 0) and stands at the level it returns to.
-class BlockLevel {
-public:
-    std::uint8_t depthOf(const Statement& statement);
-
-private:
-    std::uint8_t level_ = 0;
-};
+// The depth of `statement` in a store walked from the top, `level` being the depth the statements
+// before it left; advances `level` past it. A block begin stands at the level it opens, a block end
+// at the level it returns to; depth stops at 15.
+std::uint8_t blockDepth(const Statement& statement, std::uint8_t& level);
 
 // Calls visit(record) for each StatementRecord that readImage reads from the StoreImage `source`, in
 // order, and returns how many there were: none when the length field is outside 7..200000; the walk
@@ -54,10 +48,10 @@ size_t forEachStoreRecord(ByteView source, Visit&& visit) {
 // loading gives it, without holding the store.
 template <class Visit>
 void forEachStoredStatement(ByteView source, Visit&& visit) {
-    BlockLevel level;
+    std::uint8_t level = 0;
     forEachStoreRecord(source, [&](ByteView record) {
         Statement statement = readStatementRecord(record);
-        statement.depth = level.depthOf(statement);
+        statement.depth = blockDepth(statement, level);
         visit(statement);
     });
 }
@@ -66,7 +60,6 @@ class ProgramStore {
 public:
     std::vector<Statement> statements;
     int storeId = 0;
-    std::string blockExtension = ".hs5";
 
     size_t count() const { return statements.size(); }
     bool empty() const { return statements.empty(); }
@@ -74,19 +67,22 @@ public:
 
     // Inserts after `index`; an index outside the store (kAppend included) appends.
     void insertAfter(size_t index, Statement statement);
-    // Inserts at `position` (count appends); depths are left to the caller.
+    // Inserts at `position` (count appends) and recomputes depths.
     void insertBefore(size_t position, Statement statement);
     void replaceAt(size_t index, Statement statement);
     void removeAt(size_t index);
-    // Copies every statement of `other` so that they stand contiguously after `index`.
+    // Copies every statement of `other` so that they stand contiguously after `index` (appended when
+    // the store is empty or the index lies beyond it); depths are recomputed once.
     void insertStoreAfter(const ProgramStore& other, size_t index);
     void clear();
     void recomputeDepths();
 
     std::uint32_t imageSize() const;
-    // Appends the StoreImage (nothing for an empty store) after recomputing depths.
-    void writeImage(Bytes& out);
-    Bytes image();
+    // Appends the StoreImage (nothing for an empty store) with the store's own id, or with `id`. The
+    // records carry the depths as the block markers give them, whatever the statements hold.
+    void writeImage(Bytes& out) const;
+    void writeImage(Bytes& out, int id) const;
+    Bytes image() const;
     // Replaces the content with the records of `source`, a StoreImage. A length field outside
     // 7..200000 leaves the store empty; records that do not tile the image end the walk there.
     void readImage(ByteView source);
