@@ -41,7 +41,9 @@ BoardModel::BoardModel(BoardConfig config)
       memory_(config.program.empty() ? programImageWithBody({}) : std::move(config.program)),
       clock_(config.clock),
       radioCode_(std::move(config.radioCode)),
-      infraredCode_(std::move(config.infraredCode))
+      infraredCode_(std::move(config.infraredCode)),
+      locked_(!config.password.empty()),
+      password_(std::move(config.password))
 {
 }
 
@@ -194,8 +196,12 @@ std::string BoardModel::writeRegister(const Request& request, std::vector<Bytes>
     switch (request.first) {
     case kClock: {
         const auto clock = BoardClock::fromPayload(request.data);
-        if (clock)
+        if (clock) {
             clock_ = *clock;
+            ClockPayload taken{};
+            std::copy(request.data.begin(), request.data.end(), taken.begin());
+            clocksWritten_.push_back(taken);
+        }
         replies.push_back(writeReply(address_, request.first, clock ? kClockTaken : kClockRefused));
         return clock ? "clock set" : "clock refused";
     }

@@ -21,6 +21,7 @@ struct BoardConfig {
     std::uint8_t address = 1;
     Bytes program;  // program memory at start; empty: the image of an empty program
     BoardClock clock;
+    Bytes password;  // not empty: the board starts locked with this password
     Bytes radioCode{0xA5, 0x3C, 0x96, 0x01};
     Bytes infraredCode{0x26, 0x00, 0x48, 0x00, 0x12, 0x0B, 0x34, 0x00, 0x12, 0x00, 0x34, 0x00, 0x12, 0x00,
                        0x35, 0x00, 0x11, 0x00, 0x12, 0x0B};
@@ -60,6 +61,11 @@ public:
     std::uint8_t address() const { return address_; }
     const Bytes& programMemory() const { return memory_; }
     bool locked() const { return locked_; }
+    const Bytes& password() const { return password_; }
+    const Bytes& radioCode() const { return radioCode_; }
+    const Bytes& infraredCode() const { return infraredCode_; }
+    // Every clock payload a write of register 21 set, as sent, in order.
+    const std::vector<ClockPayload>& clocksWritten() const { return clocksWritten_; }
     ClockPayload clock() const { return clock_.payload(); }
     // How many writes of the whole program completed (the last block arrived).
     std::uint64_t writesCompleted() const { return writesCompleted_; }
@@ -94,6 +100,7 @@ private:
     std::uint16_t writeTotal_ = 0;
     Bytes writeBuffer_;
     std::uint64_t writesCompleted_ = 0;
+    std::vector<ClockPayload> clocksWritten_;
     std::uint64_t attentionsSeen_ = 0;
 };
 

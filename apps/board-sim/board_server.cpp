@@ -269,8 +269,10 @@ int BoardServer::run()
         waitForInput(watches, static_cast<int>(std::clamp<long long>(wait, 0, 500)));
         acceptOrRead(watches);
         const Clock::time_point now = Clock::now();
-        board_.advance(static_cast<std::uint64_t>(std::chrono::duration_cast<Milliseconds>(now - lastTick).count()));
-        lastTick = now - (now - lastTick) % Milliseconds(1);
+        // Whole milliseconds move the board's clock; the remainder waits for the next round.
+        const Milliseconds elapsed = std::chrono::duration_cast<Milliseconds>(now - lastTick);
+        board_.advance(static_cast<std::uint64_t>(elapsed.count()));
+        lastTick += elapsed;
         deliverDueInput(now);
         sendDueOutput(now);
     }

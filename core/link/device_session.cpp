@@ -46,7 +46,7 @@ DeviceSession::DeviceSession(DeviceSessionConfig config)
       moduleAddress_(config_.moduleAddress) {}
 
 const Bytes& DeviceSession::learnedCode(RemoteCodeKind kind) const {
-    return learned_[kind == RemoteCodeKind::Radio ? 0 : 1];
+    return learned_[learnedSlot(kind)];
 }
 
 void DeviceSession::sendFrame(Bytes frame, Effects& effects) {
@@ -65,7 +65,7 @@ void DeviceSession::sendRequest(Bytes frame, bool armPreamble, Effects& effects)
 
 void DeviceSession::begin(LinkOperation operation, Effects& effects) {
     if (operation_ != LinkOperation::Idle && operation_ != LinkOperation::DebugTerminal) {
-        effects.emplace_back(std::in_place_type<OperationEnded>, operation_, Outcome::Replaced);
+        effects.emplace_back(std::in_place_type<OperationEnded>, OperationEnded{operation_, Outcome::Replaced});
     }
     clearWrite();
     readBuffer_.clear();
@@ -75,7 +75,7 @@ void DeviceSession::begin(LinkOperation operation, Effects& effects) {
 }
 
 void DeviceSession::end(Outcome outcome, Effects& effects) {
-    effects.emplace_back(std::in_place_type<OperationEnded>, operation_, outcome);
+    effects.emplace_back(std::in_place_type<OperationEnded>, OperationEnded{operation_, outcome});
     operation_ = LinkOperation::Idle;
     noAnswerTicks_ = 0;
 }

@@ -114,6 +114,7 @@ private:
     int readSilenceTicks_ = 0;
     int noAnswerTicks_ = 0;
     std::array<Bytes, 2> learned_;
+    static size_t learnedSlot(RemoteCodeKind kind) { return kind == RemoteCodeKind::Radio ? 0 : 1; }
 
     // How the pending operation takes received bytes and which handler a delivered frame goes to.
     struct Route;

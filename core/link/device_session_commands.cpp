@@ -102,7 +102,7 @@ void DeviceSession::onLearnFrame(ByteView frame, Effects& effects) {
         operation_ == LinkOperation::LearnRadio ? RemoteCodeKind::Radio : RemoteCodeKind::UniversalIr;
     if (reply.code() == kReadCode) {
         Bytes code(reply.data());
-        learned_[kind == RemoteCodeKind::Radio ? 0 : 1] = code;
+        learned_[learnedSlot(kind)] = code;
         effects.push_back(ShowMessage{learnedCodeText(kind, code), caption::warning()});
         effects.push_back(CodeLearned{kind, std::move(code)});
     }

@@ -19,8 +19,8 @@ Effects DeviceSession::readAll() {
     Effects effects;
     begin(LinkOperation::ReadAll, effects);
     // A fresh buffer for every read, so a short or total-0 reply is never checked against the leftovers
-    // of an earlier transfer.
-    readBuffer_.assign(kTransferBufferSize, '\0');
+    // of an earlier transfer. It grows with the blocks; what was never received reads as zeros.
+    readBuffer_.clear();
     readSilenceTicks_ = kReadSilenceTicks;
     sendRequest(readProgramRequest(moduleAddress_, 0), true, effects);
     return effects;
@@ -42,7 +42,9 @@ void DeviceSession::onReadAllFrame(ByteView frame, Effects& effects) {
         return;
     }
     setProgress(total, index, effects);
-    std::copy_n(frame.begin() + kBlockDataOffset, dataSize, readBuffer_.begin() + index * kTransferBlockSize);
+    const size_t offset = size_t{index} * kTransferBlockSize;
+    if (readBuffer_.size() < offset + dataSize) readBuffer_.resize(offset + dataSize, '\0');
+    std::copy_n(frame.begin() + kBlockDataOffset, dataSize, readBuffer_.begin() + static_cast<std::ptrdiff_t>(offset));
     readSilenceTicks_ = kReadSilenceTicks;
     if (index + 1 != total && total != 0) {
         sendRequest(readProgramRequest(moduleAddress_, 1), false, effects);
@@ -53,6 +55,12 @@ void DeviceSession::onReadAllFrame(ByteView frame, Effects& effects) {
 
 void DeviceSession::finishRead(Effects& effects) {
     setProgress(progress_.range, 0, effects);
+    // The check reads the first T bytes (T from bytes 2..5) of a zero-filled 500,000-byte buffer: pad the
+    // received bytes with zeros that far, no further.
+    if (readBuffer_.size() >= 6) {
+        const size_t claimed = std::min<size_t>(readU32BigEndian(readBuffer_, 2), kTransferBufferSize);
+        if (readBuffer_.size() < claimed) readBuffer_.resize(claimed, '\0');
+    }
     const ImageCheck check = checkProgramImage(readBuffer_, config_.edition);
     if (check == ImageCheck::Ok) {
         const std::uint32_t size = readU32BigEndian(readBuffer_, 2);

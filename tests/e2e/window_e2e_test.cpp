@@ -162,7 +162,7 @@ void WindowE2eTest::writeAllAsksFirstThenWritesAndVerifies() {
     QVERIFY(sim_->start());
     openWindow(true);
     QVERIFY(connectNetwork());
-    window_->program().main = numberedStore(300);
+    setStore(window_->document(), StoreRef::main(), numberedStore(300));
     const QString caption = text("警告 目标地址1");
 
     // No: nothing moves, not even the progress bar.
@@ -196,12 +196,11 @@ void WindowE2eTest::readAllReplacesTheProgramAsOneUndoStep() {
     QVERIFY(sim_->start({QStringLiteral("--image"), path("board.zt5")}));
     openWindow(true);
     QVERIFY(connectNetwork());
-    window_->program().main = numberedStore(3);
+    setStore(window_->document(), StoreRef::main(), numberedStore(3));
     EditStep edit;
     edit.change.position = 0;
     edit.change.inserted = {numberedStatement(9)};
-    window_->program().main.statements.insert(window_->program().main.statements.begin(), numberedStatement(9));
-    window_->recordEdit(edit);
+    QVERIFY(window_->document().apply(edit));
     const QList<int> before = numbersOf(window_->program().main);
     QVERIFY(window_->isModified());
 

@@ -271,3 +271,17 @@ TEST(Routing, AnySplitOfTheStreamGivesTheSameEffects) {
 
 }  // namespace
 }  // namespace lumio
+
+namespace lumio {
+namespace {
+
+TEST(SessionConfig, PreambleCarriesTheConfiguredIdentificationAndFramesTheConfiguredAddress) {
+    DeviceSession session(DeviceSessionConfig{"ABCDEFGHIJKLM", Edition::Current, 7});
+    EXPECT_EQ(test::sent(session.readClock()),
+              std::vector<Bytes>{attentionPreamble("ABCDEFGHIJKLM") + readRequest(7, 21)});
+    DeviceSession fallback(DeviceSessionConfig{"bad", Edition::Current, 1});
+    EXPECT_EQ(test::sent(fallback.readClock()), std::vector<Bytes>{attentionPreamble() + readRequest(1, 21)});
+}
+
+}  // namespace
+}  // namespace lumio

@@ -269,6 +269,17 @@ TEST(ReadAll, GivesUpAfterFiveSecondsWithoutABlock) {
     EXPECT_TRUE(effectsOf<ImageRead>(session.receive(programBlock(kAddress, 1, 3, image))).empty());
 }
 
+TEST(ReadAll, BytesNeverReceivedReadAsZeros) {
+    // Total 0 ends the read at the first block; the image's zero tail was never sent but checks as zeros.
+    Bytes image(kImageHeaderSize, '\0');
+    image += patterned(34) + Bytes(70, '\0');
+    sealProgramImage(image);
+    DeviceSession session;
+    session.readAll();
+    const Effects effects = session.receive(programBlock(kAddress, 0, 0, ByteView(image).substr(0, 50)));
+    EXPECT_EQ(effectsOf<ImageRead>(effects), std::vector<ImageRead>{{image}});
+}
+
 TEST(ReadAll, NewReadStartsFromAnEmptyBuffer) {
     const Bytes image = validImage(120);
     DeviceSession session;
