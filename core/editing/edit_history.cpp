@@ -7,6 +7,13 @@ ProgramStore* storeById(Program& program, int storeId, Edition edition) {
     return store ? &program.store(*store) : nullptr;
 }
 
+EditStep wholeProgramStep(const Program& current, const Program& replacement) {
+    EditStep step;
+    step.programBefore = std::make_shared<const Program>(current);
+    step.programAfter = std::make_shared<const Program>(replacement);
+    return step;
+}
+
 bool EditHistory::foldIntoLast(EditStep& step) {
     if (step.group == 0 || position_ == 0 || position_ != steps_.size()) return false;
     EditStep& last = steps_.back();
@@ -29,7 +36,7 @@ bool EditHistory::foldIntoLast(EditStep& step) {
 
 bool EditHistory::record(EditStep step) {
     const bool namesChange = step.namesBefore && step.namesAfter && *step.namesBefore != *step.namesAfter;
-    if (step.change.empty() && !namesChange) return false;
+    if (step.change.empty() && !namesChange && !step.replacesProgram()) return false;
     if (!namesChange) {
         step.namesBefore.reset();
         step.namesAfter.reset();
@@ -50,7 +57,11 @@ bool EditHistory::record(EditStep step) {
 std::optional<EditStep> EditHistory::undo(Program& program) {
     if (!canUndo()) return std::nullopt;
     const EditStep& step = steps_[position_ - 1];
-    revertChange(program.store(step.store), step.change);
+    if (step.replacesProgram()) {
+        program = *step.programBefore;
+    } else {
+        revertChange(program.store(step.store), step.change);
+    }
     if (step.namesBefore) program.names = *step.namesBefore;
     --position_;
     return step;
@@ -59,7 +70,11 @@ std::optional<EditStep> EditHistory::undo(Program& program) {
 std::optional<EditStep> EditHistory::redo(Program& program) {
     if (!canRedo()) return std::nullopt;
     const EditStep& step = steps_[position_];
-    applyChange(program.store(step.store), step.change);
+    if (step.replacesProgram()) {
+        program = *step.programAfter;
+    } else {
+        applyChange(program.store(step.store), step.change);
+    }
     if (step.namesAfter) program.names = *step.namesAfter;
     ++position_;
     return step;

@@ -9,6 +9,7 @@
 // of that statement in one step.
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -26,7 +27,16 @@ struct EditStep {
     std::optional<RenameTable> namesBefore;  // set with namesAfter when the step changes the user names
     std::optional<RenameTable> namesAfter;
     std::uint64_t group = 0;  // 0: never folded
+    // A whole-program step (a program read from a board): the program before and after, swapped by
+    // undo and redo; `store`, `change` and the names are not used.
+    std::shared_ptr<const Program> programBefore = nullptr;
+    std::shared_ptr<const Program> programAfter = nullptr;
+
+    bool replacesProgram() const { return programBefore && programAfter; }
 };
+
+// The step that replaces `current` with `replacement` as one undoable change.
+EditStep wholeProgramStep(const Program& current, const Program& replacement);
 
 class EditHistory {
 public:

@@ -34,6 +34,14 @@ std::optional<EditStep> ProgramDocument::redo() {
     return step;
 }
 
+bool ProgramDocument::replaceAsEdit(Program program) {
+    EditStep step = wholeProgramStep(program_, program);
+    if (!history_.record(step)) return false;
+    program_ = std::move(program);
+    tell(DocumentChange::Cause::Edit, step);
+    return true;
+}
+
 void ProgramDocument::replace(Program program, std::filesystem::path path) {
     program_ = std::move(program);
     path_ = std::move(path);
@@ -48,6 +56,11 @@ void ProgramDocument::markSaved(std::filesystem::path path) {
 
 void ProgramDocument::tell(DocumentChange::Cause cause, const EditStep& step) {
     if (!listener_) return;
+    if (step.replacesProgram()) {
+        // Every store and the names may have changed.
+        listener_({cause, std::nullopt, 0, 0, false, true});
+        return;
+    }
     const SpanChange& change = step.change;
     const auto& now = cause == DocumentChange::Cause::Undo ? change.removed : change.inserted;
     const auto& before = cause == DocumentChange::Cause::Undo ? change.inserted : change.removed;

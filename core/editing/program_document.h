@@ -53,6 +53,10 @@ public:
     // A fresh group: steps applied under it that fall inside the previous one's span undo as one.
     std::uint64_t newGroup() { return history_.newGroup(); }
 
+    // A program read from a board: `program` becomes the document's as one edit step, so undo brings
+    // the one it replaced back; the file the document belongs to stays. False when the edition does
+    // not take it (an image of another edition).
+    bool replaceAsEdit(Program program);
     // New and Open: `program` becomes the document's, the history is forgotten and the document is
     // clean, belonging to `path` (empty for none).
     void replace(Program program, std::filesystem::path path = {});

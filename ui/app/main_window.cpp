@@ -32,6 +32,7 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/statement_editor_wiring.h"
 #include "ui/dialogs/com_settings_dialog.h"
+#include "ui/link/link_panel.h"
 
 namespace lumio {
 namespace {
@@ -64,6 +65,7 @@ CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     buildMenus();
     buildContextMenu();
     statementEditor_ = attachStatementEditor(*this);
+    linkPanel_ = new LinkPanel(*this, settingsStore_);
     updateTitle();
     refreshMainList();
     updateEditActions();
@@ -99,9 +101,9 @@ void CMy1Dlg::buildControls() {
     addStatementButton_ = button(AddStatementButton, "添加指令", "addStatementButton");  // wired by attachStatementEditor
     connect(button(DeleteButton, "删除", "deleteButton"), &QPushButton::clicked, this, &CMy1Dlg::deleteSelected);
     connectButton_ = button(ConnectButton, "串口未连接", "connectButton");
-    connectButton_->setEnabled(false);
-    button(ReadAllButton, "读取", "readAllButton")->setEnabled(false);
-    button(WriteAllButton, "写入", "writeAllButton")->setEnabled(false);
+    // The link's controls are wired by the link panel.
+    button(ReadAllButton, "读取", "readAllButton");
+    button(WriteAllButton, "写入", "writeAllButton");
     connect(button(FindButton, "查找", "findButton"), &QPushButton::clicked, this, &CMy1Dlg::findNext);
 
     list_ = new Clist_command(client_);
@@ -249,7 +251,8 @@ void CMy1Dlg::showAbout() {
 }
 
 void CMy1Dlg::showLinkSettings() {
-    // No link is open yet, so the button tells which kind of link the settings choose.
+    // Until the link panel exists no link is open, so the button tells which kind of link the settings
+    // choose; later the panel keeps it showing the link's state.
     connectButton_->setText(linkSettings_.isNetwork() ? text("网络已断开") : text("串口未连接"));
     QComboBox* ports = portList_;
     ports->clear();
@@ -263,6 +266,7 @@ void CMy1Dlg::openComSettings() {
     if (dialog.exec() != QDialog::Accepted) return;
     linkSettings_ = dialog.settings();
     showLinkSettings();
+    linkPanel_->applyConfirmedSettings();
 }
 
 void CMy1Dlg::closeEvent(QCloseEvent* event) {

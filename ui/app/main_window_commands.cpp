@@ -153,7 +153,7 @@ void CMy1Dlg::findNext() {
 }
 
 void CMy1Dlg::selectAfterHistory(const EditStep& step, bool undone) {
-    if (!step.store.isMain()) return;
+    if (!step.store.isMain() || step.replacesProgram()) return;
     const auto& restored = undone ? step.change.removed : step.change.inserted;
     const int position = static_cast<int>(step.change.position);
     if (!restored.empty())
@@ -171,6 +171,15 @@ void CMy1Dlg::undo() {
 void CMy1Dlg::redo() {
     if (const auto step = document_.redo()) selectAfterHistory(*step, false);
     updateSizeText();
+}
+
+bool CMy1Dlg::replaceProgramFromBoard(ByteView image) {
+    Program fromBoard;
+    loadProgramImage(fromBoard, image, edition_);
+    currentLine_ = -1;
+    searchPosition_ = -1;
+    // One step: Ctrl+Z brings back the program it replaced.
+    return document_.replaceAsEdit(std::move(fromBoard));
 }
 
 }  // namespace lumio

@@ -26,6 +26,7 @@ Cyingjianxinxi::Cyingjianxinxi(Mode mode, const QString& title, const QString& t
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     textBox_->setPlainText(shown);
+    textBox_->setReadOnly(mode != Mode::NamesText);
 
     // The two buttons stand in the order of the platform's dialogs.
     buttons_ = new QDialogButtonBox(this);

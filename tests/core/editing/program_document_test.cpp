@@ -90,3 +90,31 @@ TEST(ProgramDocument, NamesStepsAndReplacing) {
 
 }  // namespace
 }  // namespace lumio
+
+namespace lumio {
+namespace {
+
+// A program read from a board: one step, told as a change of every store and the names; the file the
+// document belongs to stays.
+TEST(ProgramDocument, ReplacingAsAnEditIsOneUndoableStep) {
+    Recorded recorded;
+    ProgramDocument& document = recorded.document;
+    Program fromBoard;
+    fromBoard.main = testing::numberedStore(7);
+    ASSERT_TRUE(document.replaceAsEdit(fromBoard));
+    EXPECT_EQ(document.program().main.count(), 7u);
+    EXPECT_TRUE(document.modified());
+    EXPECT_EQ(document.path(), "start.zt5");
+    ASSERT_EQ(recorded.changes.size(), 1u);
+    EXPECT_FALSE(recorded.changes[0].store.has_value());
+    EXPECT_TRUE(recorded.changes[0].namesChanged);
+
+    ASSERT_TRUE(document.undo());
+    EXPECT_EQ(document.program().main.count(), 4u);
+    EXPECT_FALSE(document.modified());
+    ASSERT_TRUE(document.redo());
+    EXPECT_EQ(document.program().main.count(), 7u);
+}
+
+}  // namespace
+}  // namespace lumio
