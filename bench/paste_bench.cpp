@@ -33,7 +33,7 @@ void PasteIntoLargeProgram(benchmark::State& state) {
     document.replace(program);
     document.clipboard() = storeOf(kStatements);
     for (auto _ : state) {
-        document.apply({StoreRef::main(), pasteChange(document.program().main, document.clipboard(), 4999, kStatements)});
+        document.apply({StoreRef::main(), pasteChange(document.program().main, document.clipboard(), 4999, kStatements), {}, {}, 0});
         state.PauseTiming();
         document.undo();
         state.ResumeTiming();
