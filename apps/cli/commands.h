@@ -1,6 +1,7 @@
 #pragma once
 // The subcommands of the lumio tool. Each takes the arguments after its name and returns the exit
-// code: 0 success, 1 the command's own negative answer, 2 usage errors or unreadable input.
+// code: 0 success, 1 the command's own negative answer (for device commands: a board or link failure),
+// 2 usage errors or unreadable input.
 #include <string>
 #include <vector>
 
@@ -20,6 +21,14 @@ const std::vector<Command>& commands();
 int runCheck(const Arguments& arguments);
 int runList(const Arguments& arguments);
 int runStatement(const Arguments& arguments);
+// Device commands (link options: link_options.h).
+int runRead(const Arguments& arguments);
+int runWrite(const Arguments& arguments);
+int runClock(const Arguments& arguments);
+int runAddress(const Arguments& arguments);
+int runInfo(const Arguments& arguments);
+int runLock(const Arguments& arguments);
+int runUnlock(const Arguments& arguments);
 
 // Prints "lumio: <message>" and the usage line of `command` to standard error; returns 2.
 int usageError(const char* command, const std::string& message);

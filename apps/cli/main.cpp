@@ -3,6 +3,7 @@
 #include <string>
 
 #include "apps/cli/commands.h"
+#include "apps/cli/link_options.h"
 
 namespace lumio::cli {
 
@@ -15,6 +16,20 @@ const std::vector<Command>& commands() {
         {"statement", "lumio statement (--condition|--action) KIND P1 P2 [--or] [--comment TEXT] -- PARAM3\n"
                       "                                encode one statement as the editor does; print its record and text",
          runStatement},
+        {"read", "lumio read OUT.zt5 LINK       read the program from the board into a program file", runRead},
+        {"write", "lumio write FILE [--verify] LINK\n"
+                  "                                write a program file to the board (--verify: read it back and compare)",
+         runWrite},
+        {"clock", "lumio clock [--set] LINK      read the board clock (--set: set it to this computer's time first)",
+         runClock},
+        {"address", "lumio address [--set N] LINK  read the module address (--set: give every module on the line address N)",
+         runAddress},
+        {"info", "lumio info [--report 1|2] LINK print a hardware-information report of the board", runInfo},
+        {"lock", "lumio lock [--password-file F] LINK\n"
+                 "                                lock the board's program with a password (typed twice without echo)",
+         runLock},
+        {"unlock", "lumio unlock [--password-file F] LINK\n"
+                   "                                unlock the board's program", runUnlock},
     };
     return list;
 }
@@ -36,8 +51,10 @@ void printHelp() {
     std::printf("usage:\n");
     for (const auto& entry : lumio::cli::commands()) std::printf("  %s\n", entry.usage);
     std::printf("  lumio --help | --version\n\n");
-    std::printf("Texts are printed as UTF-8. Exit codes: 0 success, 1 the file or input was refused, 2 usage error\n"
-                "or unreadable file.\n");
+    std::printf("LINK: %s\n\n", lumio::cli::linkOptionsHelp());
+    std::printf("Texts are printed as UTF-8; device commands show progress and the board's messages on standard\n"
+                "error. Exit codes: 0 success (device commands: the board confirmed everything), 1 the file or input\n"
+                "was refused, or a board or link failure (one line says why), 2 usage error or unreadable file.\n");
 }
 
 }  // namespace
