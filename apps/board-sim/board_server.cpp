@@ -185,9 +185,10 @@ void BoardServer::absorb(Endpoint endpoint, const sim::Exchange& exchange)
         // Only a paced line has a rate to change.
         if (options_.baud != 0)
             baud_ = baud == sim::kOwnBaud ? options_.baud : baud;
-        if (options_.verbose)
-            std::printf("port now at %u baud%s\n", baud == sim::kOwnBaud ? options_.baud : baud,
-                        options_.baud == 0 ? " (not paced)" : "");
+        if (options_.verbose && baud == sim::kOwnBaud)
+            std::printf("port back at its own rate%s\n", options_.baud == 0 ? " (not paced)" : "");
+        else if (options_.verbose)
+            std::printf("port now at %u baud%s\n", baud, options_.baud == 0 ? " (not paced)" : "");
     }
     if (options_.verbose)
         std::fflush(stdout);

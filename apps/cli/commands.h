@@ -29,6 +29,7 @@ int runAddress(const Arguments& arguments);
 int runInfo(const Arguments& arguments);
 int runLock(const Arguments& arguments);
 int runUnlock(const Arguments& arguments);
+int runFirmware(const Arguments& arguments);
 
 // Prints "lumio: <message>" and the usage line of `command` to standard error; returns 2.
 int usageError(const char* command, const std::string& message);

@@ -1,7 +1,6 @@
 #include "core/link/firmware_library.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "core/settings/link_settings.h"
@@ -19,10 +18,13 @@ std::string pathText(const std::filesystem::path& path) {
 
 FirmwareImage readImageFile(std::string_view chipName, const std::filesystem::path& path) {
     FirmwareImage image{std::string(chipName), FirmwareState::Unloadable, pathText(path), {}};
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return image;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size == 0 || size > kFirmwareSizeLimit) return image;
     std::ifstream file(path, std::ios::binary);
-    if (!file) return image;
-    Bytes bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad() || bytes.empty() || bytes.size() > kFirmwareSizeLimit) return image;
+    Bytes bytes(static_cast<size_t>(size), '\0');
+    if (!file.read(bytes.data(), static_cast<std::streamsize>(size))) return image;
     image.state = FirmwareState::Loaded;
     image.bytes = std::move(bytes);
     return image;

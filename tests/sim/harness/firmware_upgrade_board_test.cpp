@@ -27,7 +27,7 @@ Bytes patternImage(size_t size)
 }
 
 // What one run produced: the session's messages and endings, the board's loader, the port rates asked.
-struct Run {
+struct UpgradeRun {
     std::vector<ShowMessage> messages;
     std::vector<OperationEnded> endings;
     std::vector<std::uint32_t> rates;
@@ -43,9 +43,9 @@ struct Line {
     size_t corruptBlock = SIZE_MAX;
 };
 
-Run upgrade(std::string_view boardChip, FirmwareRate rate, const Bytes& image, Line line = {})
+UpgradeRun upgrade(std::string_view boardChip, FirmwareRate rate, const Bytes& image, Line line = {})
 {
-    Run run;
+    UpgradeRun run;
     run.board = std::make_unique<sim::BoardModel>();
     auto target = std::make_unique<sim::FirmwareTarget>(1, std::string(boardChip));
     run.target = target.get();
@@ -57,7 +57,7 @@ Run upgrade(std::string_view boardChip, FirmwareRate rate, const Bytes& image, L
     size_t replies = 0;
     size_t blockSends = 0;
     // Every effect is carried out in order; board replies go straight back into the session.
-    for (int tick = 0; tick < 400 && session.operation() == LinkOperation::FirmwareUpgrade; ++tick) {
+    const auto drain = [&] {
         while (!pending.empty()) {
             const Effects effects = std::move(pending.front());
             pending.erase(pending.begin());
@@ -84,8 +84,12 @@ Run upgrade(std::string_view boardChip, FirmwareRate rate, const Bytes& image, L
                 }
             }
         }
+    };
+    for (int tick = 0; tick < 400 && session.operation() == LinkOperation::FirmwareUpgrade; ++tick) {
+        drain();
         pending.push_back(session.tick());
     }
+    drain();
     return run;
 }
 
@@ -105,7 +109,7 @@ TEST(FirmwareUpgradeAgainstBoard, EachChipAndVariantIsAccepted)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.chip) + (c.rate == FirmwareRate::Fast ? " fast" : ""));
         const Bytes image = patternImage(c.size);
-        const Run run = upgrade(c.chip, c.rate, image);
+        const UpgradeRun run = upgrade(c.chip, c.rate, image);
         EXPECT_EQ(run.confirmations, 1);
         EXPECT_EQ(run.target->verdict(), sim::FirmwareTarget::Verdict::Accepted) << run.target->reason();
         EXPECT_EQ(run.target->image(), sim::Bytes(image.begin(), image.end()));
@@ -120,14 +124,14 @@ TEST(FirmwareUpgradeAgainstBoard, EachChipAndVariantIsAccepted)
 
 TEST(FirmwareUpgradeAgainstBoard, BoardRefusesAnImageThatChangedOnTheWay)
 {
-    const Run run = upgrade("stm32g0b0", FirmwareRate::Configured, patternImage(5000), Line{SIZE_MAX, 7});
+    const UpgradeRun run = upgrade("stm32g0b0", FirmwareRate::Configured, patternImage(5000), Line{SIZE_MAX, 7});
     EXPECT_EQ(run.target->verdict(), sim::FirmwareTarget::Verdict::Refused);
     EXPECT_EQ(run.target->reason(), "CRC does not match the header");
 }
 
 TEST(FirmwareUpgradeAgainstBoard, WrongChipSendsNoImage)
 {
-    const Run run = upgrade("gd32f303", FirmwareRate::Fast, patternImage(5000));
+    const UpgradeRun run = upgrade("gd32f303", FirmwareRate::Fast, patternImage(5000));
     EXPECT_EQ(run.messages, (std::vector<ShowMessage>{{firmwareNotFoundText(), ""}}));
     EXPECT_EQ(run.confirmations, 0);
     EXPECT_EQ(run.target->verdict(), sim::FirmwareTarget::Verdict::None);
@@ -135,7 +139,7 @@ TEST(FirmwareUpgradeAgainstBoard, WrongChipSendsNoImage)
 
 TEST(FirmwareUpgradeAgainstBoard, BoardFallingSilentEndsTheUpgrade)
 {
-    const Run run = upgrade("at32f403avgt7", FirmwareRate::Fast, patternImage(5000), Line{40, SIZE_MAX});
+    const UpgradeRun run = upgrade("at32f403avgt7", FirmwareRate::Fast, patternImage(5000), Line{40, SIZE_MAX});
     ASSERT_EQ(run.messages.size(), 1u);
     EXPECT_EQ(run.messages[0].caption, errorCaption());
     EXPECT_EQ(run.endings, (std::vector<OperationEnded>{{LinkOperation::FirmwareUpgrade, Outcome::TimedOut}}));
