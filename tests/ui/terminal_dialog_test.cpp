@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/text/gbk.h"
 #include "tests/ui/support/recording_tool_link.h"
 #include "tests/ui/support/scripted_prompter.h"
 #include "ui/tools/terminal_dialog.h"
