@@ -9,6 +9,14 @@ ProgramStore* storeById(Program& program, int storeId) {
     return nullptr;
 }
 
+EditStep wholeProgramStep(const Program& current, const Program& replacement) {
+    EditStep step;
+    step.storeId = kWholeProgramId;
+    step.programBefore = std::make_shared<const Program>(current);
+    step.programAfter = std::make_shared<const Program>(replacement);
+    return step;
+}
+
 bool EditHistory::foldIntoLast(EditStep& step) {
     if (step.group == 0 || position_ == 0 || position_ != steps_.size()) return false;
     EditStep& last = steps_.back();
@@ -31,7 +39,8 @@ bool EditHistory::foldIntoLast(EditStep& step) {
 
 void EditHistory::record(EditStep step) {
     const bool namesChange = step.namesBefore && step.namesAfter && *step.namesBefore != *step.namesAfter;
-    if (step.change.empty() && !namesChange) return;
+    const bool wholeProgram = step.programBefore && step.programAfter;
+    if (step.change.empty() && !namesChange && !wholeProgram) return;
     if (!namesChange) {
         step.namesBefore.reset();
         step.namesAfter.reset();
@@ -51,6 +60,7 @@ void EditHistory::record(EditStep step) {
 std::optional<EditStep> EditHistory::undo(Program& program) {
     if (!canUndo()) return std::nullopt;
     const EditStep& step = steps_[position_ - 1];
+    if (step.programBefore) program = *step.programBefore;
     ProgramStore* store = storeById(program, step.storeId);
     if (store) revertChange(*store, step.change);
     if (step.namesBefore) program.names = *step.namesBefore;
@@ -61,6 +71,7 @@ std::optional<EditStep> EditHistory::undo(Program& program) {
 std::optional<EditStep> EditHistory::redo(Program& program) {
     if (!canRedo()) return std::nullopt;
     const EditStep& step = steps_[position_];
+    if (step.programAfter) program = *step.programAfter;
     ProgramStore* store = storeById(program, step.storeId);
     if (store) applyChange(*store, step.change);
     if (step.namesAfter) program.names = *step.namesAfter;

@@ -10,6 +10,7 @@
 // of that statement in one step.
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,8 @@
 namespace lumio {
 
 inline constexpr int kMainStoreId = 0;
+// The store id of a step that replaces the whole program (a program read from a board).
+inline constexpr int kWholeProgramId = -1;
 
 // The store of a program with the given id: 0 main, 1..100 functions, 501..600 threads; null otherwise.
 ProgramStore* storeById(Program& program, int storeId);
@@ -29,7 +32,14 @@ struct EditStep {
     std::optional<RenameTable> namesBefore;  // set with namesAfter when the step changes the user names
     std::optional<RenameTable> namesAfter;
     std::uint64_t group = 0;  // 0: never folded
+    // A whole-program step (storeId kWholeProgramId): the program before and after, swapped by undo
+    // and redo; `change` and the names are not used.
+    std::shared_ptr<const Program> programBefore;
+    std::shared_ptr<const Program> programAfter;
 };
+
+// The step that replaces `current` with `replacement` as one undoable change.
+EditStep wholeProgramStep(const Program& current, const Program& replacement);
 
 class EditHistory {
 public:

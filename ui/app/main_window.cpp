@@ -27,6 +27,7 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/statement_editor_wiring.h"
 #include "ui/dialogs/com_settings_dialog.h"
+#include "ui/link/link_panel.h"
 
 namespace lumio {
 namespace {
@@ -54,6 +55,7 @@ CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     buildMenus();
     buildContextMenu();
     statementEditor_ = attachStatementEditor(*this);
+    linkPanel_ = new LinkPanel(*this, settingsStore_);
     updateTitle();
     refreshMainList();
     updateEditActions();
@@ -86,9 +88,10 @@ void CMy1Dlg::buildControls() {
     // The statement editor and the device link come with their own windows.
     button(1006, "添加指令", "addStatementButton");  // wired by attachStatementEditor
     connect(button(1007, "删除", "deleteButton"), &QPushButton::clicked, this, &CMy1Dlg::deleteSelected);
-    button(1008, "串口未连接", "connectButton")->setEnabled(false);
-    button(1011, "读取", "readAllButton")->setEnabled(false);
-    button(1012, "写入", "writeAllButton")->setEnabled(false);
+    // The link's controls are wired by the link panel.
+    button(1008, "串口未连接", "connectButton");
+    button(1011, "读取", "readAllButton");
+    button(1012, "写入", "writeAllButton");
     connect(button(1015, "查找", "findButton"), &QPushButton::clicked, this, &CMy1Dlg::findNext);
 
     list_ = new Clist_command(client_);
@@ -178,7 +181,7 @@ void CMy1Dlg::refreshMainList() {
 
 void CMy1Dlg::recordEdit(EditStep step) {
     const int storeId = step.storeId;
-    const bool changesNames = step.namesBefore.has_value();
+    const bool changesNames = step.namesBefore.has_value() || storeId == kWholeProgramId;
     history_.record(std::move(step));
     if (storeId == kMainStoreId || changesNames) refreshMainList();
     updateTitle();
@@ -238,7 +241,8 @@ void CMy1Dlg::showAbout() {
 }
 
 void CMy1Dlg::showLinkSettings() {
-    // No link is open yet, so the button tells which kind of link the settings choose.
+    // Until the link panel exists no link is open, so the button tells which kind of link the settings
+    // choose; later the panel keeps it showing the link's state.
     auto* connectButton = qobject_cast<QPushButton*>(controls_.value(1008));
     connectButton->setText(linkSettings_.isNetwork() ? text("网络已断开") : text("串口未连接"));
     auto* ports = qobject_cast<QComboBox*>(controls_.value(1017));
@@ -252,6 +256,7 @@ void CMy1Dlg::openComSettings() {
     if (dialog.exec() != QDialog::Accepted) return;
     linkSettings_ = dialog.settings();
     showLinkSettings();
+    linkPanel_->applyConfirmedSettings();
 }
 
 void CMy1Dlg::closeEvent(QCloseEvent* event) {

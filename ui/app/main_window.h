@@ -29,6 +29,7 @@ namespace lumio {
 
 class Cadd_in;
 class Clist_command;
+class LinkPanel;
 
 class CMy1Dlg : public QMainWindow {
     Q_OBJECT
@@ -72,6 +73,14 @@ public:
 
     // Re-renders the main list keeping its top line, re-selects the current line and updates the size.
     void refreshMainList();
+
+    // The window side of the device link (connect button, 读取/写入, the 通信 menu).
+    LinkPanel* linkPanel() const { return linkPanel_; }
+    const SettingsStore& settingsStore() const { return settingsStore_; }
+    // Replaces the program with an image read from a board, as one undoable step.
+    bool replaceProgramFromBoard(ByteView image);
+    // Asks whether to save a modified program; false when the command must not go on.
+    bool settleUnsavedChanges();
 
 public slots:
     void newProgram();
@@ -120,8 +129,6 @@ private:
     void showLinkSettings();
     void programReplaced();
 
-    // Asks whether to save a modified program; false when the command must not go on.
-    bool settleUnsavedChanges();
     bool loadProgram(const QString& path);
     bool writeProgram(const QString& path);
     bool confirmSizes();
@@ -156,6 +163,7 @@ private:
     QMap<int, QWidget*> controls_;
     QMenu* contextMenu_ = nullptr;
     Cadd_in* statementEditor_ = nullptr;
+    LinkPanel* linkPanel_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
 };

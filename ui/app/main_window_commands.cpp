@@ -247,23 +247,37 @@ void CMy1Dlg::selectAfterHistory(const EditStep& step, bool undone) {
 void CMy1Dlg::undo() {
     const auto step = history_.undo(program_);
     if (!step) return;
-    if (step->storeId == kMainStoreId || step->namesBefore) refreshMainList();
+    const bool wholeProgram = step->storeId == kWholeProgramId;
+    if (step->storeId == kMainStoreId || step->namesBefore || wholeProgram) refreshMainList();
     selectAfterHistory(*step, true);
     updateSizeText();
     updateTitle();
     updateEditActions();
-    emit programChanged(step->namesBefore ? -1 : step->storeId);
+    emit programChanged(step->namesBefore || wholeProgram ? -1 : step->storeId);
 }
 
 void CMy1Dlg::redo() {
     const auto step = history_.redo(program_);
     if (!step) return;
-    if (step->storeId == kMainStoreId || step->namesBefore) refreshMainList();
+    const bool wholeProgram = step->storeId == kWholeProgramId;
+    if (step->storeId == kMainStoreId || step->namesBefore || wholeProgram) refreshMainList();
     selectAfterHistory(*step, false);
     updateSizeText();
     updateTitle();
     updateEditActions();
-    emit programChanged(step->namesBefore ? -1 : step->storeId);
+    emit programChanged(step->namesBefore || wholeProgram ? -1 : step->storeId);
+}
+
+bool CMy1Dlg::replaceProgramFromBoard(ByteView image) {
+    Program fromBoard;
+    loadProgramImage(fromBoard, image, edition_);
+    // One step: Ctrl+Z brings back the program it replaced.
+    EditStep step = wholeProgramStep(program_, fromBoard);
+    program_ = std::move(fromBoard);
+    currentLine_ = -1;
+    searchPosition_ = -1;
+    recordEdit(std::move(step));
+    return true;
 }
 
 }  // namespace lumio

@@ -26,6 +26,7 @@ Cyingjianxinxi::Cyingjianxinxi(Mode mode, const QString& title, const QString& t
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     textBox_->setPlainText(shown);
+    textBox_->setReadOnly(mode != Mode::NamesText);
 
     confirm_ = new QPushButton(QString::fromUtf8("确定"), this);  // 1048
     confirm_->setObjectName(QStringLiteral("confirmButton"));

@@ -1,7 +1,8 @@
 #pragma once
 // Cyingjianxinxi: the information dialog, a text box over a band with "确定" and "取消". In its
 // names-text mode it shows the names text for the user to read and edit; confirming hands the
-// edited text back.
+// edited text back. In the two report modes it shows a hardware-information report of the board
+// (register 20: mode 1, register 102: mode 3); both buttons close it.
 #include <QDialog>
 #include <QString>
 
@@ -13,7 +14,7 @@ namespace lumio {
 class Cyingjianxinxi : public QDialog {
     Q_OBJECT
 public:
-    enum class Mode { NamesText = 2 };
+    enum class Mode { HardwareInfo = 1, NamesText = 2, HardwareInfo2 = 3 };
 
     // `text` is shown with its CR LF line ends as lines.
     Cyingjianxinxi(Mode mode, const QString& title, const QString& text, QWidget* parent = nullptr);

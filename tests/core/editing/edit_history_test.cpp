@@ -147,3 +147,36 @@ TEST(EditHistory, LimitDropsTheOldestSteps) {
 
 }  // namespace
 }  // namespace lumio
+
+namespace lumio {
+namespace {
+
+// A program read from a board replaces every store and the names; one undo brings the old one back,
+// and an edit made before it is undone after it, in order.
+TEST(EditHistory, WholeProgramReplacementIsOneStep) {
+    Program program = programOf(3);
+    EditHistory history;
+    history.record(mainStep(deleteSelection(program.main, {0})));
+    const Program beforeRead = program;
+
+    Program fromBoard = programOf(5);
+    fromBoard.function(7).statements.push_back(condition(9));
+    history.record(wholeProgramStep(program, fromBoard));
+    program = fromBoard;
+    EXPECT_EQ(history.undoCount(), 2u);
+
+    const auto undone = history.undo(program);
+    ASSERT_TRUE(undone);
+    EXPECT_EQ(undone->storeId, kWholeProgramId);
+    EXPECT_EQ(program.main.statements, beforeRead.main.statements);
+    EXPECT_TRUE(program.function(7).empty());
+    ASSERT_TRUE(history.redo(program));
+    EXPECT_EQ(program.main.statements, fromBoard.main.statements);
+    EXPECT_EQ(program.function(7).count(), 1u);
+    ASSERT_TRUE(history.undo(program));
+    ASSERT_TRUE(history.undo(program));
+    EXPECT_EQ(program.main.statements, programOf(3).main.statements);
+}
+
+}  // namespace
+}  // namespace lumio
