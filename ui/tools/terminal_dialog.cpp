@@ -21,12 +21,10 @@ namespace {
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// The receive box shows CR LF as one line break.
-QString shown(std::string_view gbk) {
-    QString result = fromGbk(gbk);
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return result;
-}
+// The receive box holds at most this many lines, the oldest dropped first, and starts a new line after
+// this many characters: a text widget slows down on very long lines, and a hexadecimal stream has none.
+constexpr int kDisplayLines = 20000;
+constexpr int kDisplayLineLength = 96;  // 32 bytes in hexadecimal
 
 constexpr int kRowCheckIds[] = {1057, 1058, 1061, 1067, 1073};
 constexpr int kRowEditIds[] = {1056, 1059, 1062, 1068, 1074};
@@ -58,6 +56,7 @@ void Ctiaoshi_helper_dlg::build() {
     receiveBox_ = new QPlainTextEdit(this);
     receiveBox_->setReadOnly(true);
     receiveBox_->setUndoRedoEnabled(false);
+    receiveBox_->setMaximumBlockCount(kDisplayLines);
     keep(1027, receiveBox_, "receiveBox");
     receiveOn_ = new QCheckBox(text("接收"), this);
     receiveOn_->setChecked(true);
@@ -156,20 +155,37 @@ void Ctiaoshi_helper_dlg::flushPending() {
         stamp_->isChecked() ? QTime::currentTime().toString(QStringLiteral("[HH:mm:ss.zzz]")).toStdString() : std::string();
     const TerminalText::Batch batch = text_.flush(stamp);
     if (batch.empty()) return;
-    if (batch.rebuilt) {
-        showAll();
-    } else {
-        QTextCursor cursor = receiveBox_->textCursor();
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText(shown(batch.appended));
-        receiveBox_->setTextCursor(cursor);
-    }
+    // Only the new part is added; the box drops its oldest lines by itself.
+    QTextCursor cursor = receiveBox_->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(displayed(batch.appended));
+    receiveBox_->setTextCursor(cursor);
     receiveBox_->ensureCursorVisible();
     if (frameView_->isChecked()) showFrames();
 }
 
+QString Ctiaoshi_helper_dlg::displayed(std::string_view gbk) {
+    const QString text = fromGbk(gbk);
+    QString lines;
+    lines.reserve(text.size() + text.size() / kDisplayLineLength + 1);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // CR LF is one line break.
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) continue;
+        if (c == QLatin1Char('\n')) {
+            displayColumn_ = 0;
+        } else if (++displayColumn_ > kDisplayLineLength) {
+            lines += QLatin1Char('\n');
+            displayColumn_ = 1;
+        }
+        lines += c;
+    }
+    return lines;
+}
+
 void Ctiaoshi_helper_dlg::showAll() {
-    receiveBox_->setPlainText(shown(text_.text()));
+    displayColumn_ = 0;
+    receiveBox_->setPlainText(displayed(text_.text()));
     receiveBox_->moveCursor(QTextCursor::End);
 }
 
@@ -189,6 +205,7 @@ void Ctiaoshi_helper_dlg::setHexDisplay(bool on) {
 void Ctiaoshi_helper_dlg::clearReceived() {
     text_.clear();
     frameBytes_.clear();
+    displayColumn_ = 0;
     receiveBox_->clear();
     frames_->clear();
 }

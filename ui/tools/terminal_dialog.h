@@ -3,8 +3,9 @@
 // only hidden afterwards, that shows the bytes the board sends while no device operation is pending (as
 // text or hexadecimal) and sends up to five prepared lines, each as text or as hexadecimal bytes.
 //
-// Received bytes reach the receive box in batches every 50 ms; only the new part of a batch is added, and
-// the text kept is bounded (core/link/terminal_text.h). Beyond the five rows the window can stamp each
+// Received bytes reach the receive box in batches every 50 ms; only the new part of a batch is added. The
+// received text is bounded (core/link/terminal_text.h: about 2 MB, the oldest dropped behind a marker),
+// and so is the box: at most 20,000 lines of at most 96 characters, the oldest dropped first. Beyond the five rows the window can stamp each
 // batch with the time, save what was received, and show the received bytes cut into frames with their
 // checks (the frame view).
 #include <QDialog>
@@ -63,6 +64,8 @@ private:
     void build();
     void setHexDisplay(bool on);
     void showAll();
+    // The receive box's form of received text: line breaks as the box wants them.
+    QString displayed(std::string_view gbk);
     void showFrames();
 
     ToolLink& link_;
@@ -83,6 +86,7 @@ private:
     std::array<QLineEdit*, kRows> rowEdit_{};
     std::array<QPushButton*, kRows> rowSend_{};
     Bytes frameBytes_;
+    int displayColumn_ = 0;
 };
 
 }  // namespace lumio

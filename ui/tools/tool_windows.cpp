@@ -1,15 +1,19 @@
 #include "ui/tools/tool_windows.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QWidget>
 
 #include "core/link/firmware_library.h"
 #include "core/link/firmware_texts.h"
 #include "link/device_link.h"
+#include "ui/app/main_window.h"
 #include "ui/app/prompter.h"
 #include "ui/app/qt_text.h"
 #include "ui/tools/command_wizard_dialog.h"
+#include "ui/link/link_panel.h"
 #include "ui/tools/terminal_dialog.h"
 
 namespace lumio {
@@ -31,7 +35,39 @@ DeviceToolLink& toolLinkOf(QWidget& window, DeviceLink& link) {
     return holder->toolLink;
 }
 
+Bytes settingsProfile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : Bytes();
+}
+
 }  // namespace
+
+void wireToolMenus(CMy1Dlg& window) {
+    LinkPanel* panel = window.linkPanel();
+    if (!panel) return;
+    const auto wire = [&window](const char* name, int id, auto run) {
+        auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
+        if (!action) return;
+        action->setProperty("commandId", id);
+        action->setEnabled(true);
+        QObject::connect(action, &QAction::triggered, &window, run);
+    };
+    wire("actionDebugTerminal", command::kDebugTerminal, [&window, panel] {
+        panel->followSettings();
+        openDebugTerminal(window, panel->link(), window.prompter());
+    });
+    wire("actionCommandWizard", command::kCommandWizard, [&window, panel] {
+        panel->followSettings();
+        runCommandWizard(window, panel->link(), window.prompter());
+    });
+    const auto upgrade = [&window, panel](FirmwareRate rate) {
+        panel->followSettings();
+        startFirmwareUpgrade(window, panel->link(), window.prompter(), rate,
+                             editorFirmwareFolders(settingsProfile(window.settingsStore().path())));
+    };
+    wire("actionFirmwareUpgrade", command::kFirmwareUpgrade, [upgrade] { upgrade(FirmwareRate::Configured); });
+    wire("actionFirmwareUpgrade115200", command::kFirmwareUpgrade115200, [upgrade] { upgrade(FirmwareRate::Fast); });
+}
 
 void DeviceToolLink::openTerminal() { link_.openTerminal(); }
 void DeviceToolLink::closeTerminal() { link_.closeTerminal(); }

@@ -16,9 +16,21 @@ class QWidget;
 
 namespace lumio {
 
+class CMy1Dlg;
 class Ctiaoshi_helper_dlg;
 class DeviceLink;
 class Prompter;
+
+// Menu command ids.
+namespace command {
+inline constexpr int kCommandWizard = 32782;
+inline constexpr int kDebugTerminal = 32837;
+inline constexpr int kFirmwareUpgrade = 32866;
+inline constexpr int kFirmwareUpgrade115200 = 32868;
+}  // namespace command
+
+// Enables the 工具 and 固件升级 entries of the window's menus and connects them to its link.
+void wireToolMenus(CMy1Dlg& window);
 
 // ToolLink on the editor's device link.
 class DeviceToolLink final : public ToolLink {
