@@ -22,6 +22,7 @@
 #include <array>
 #include <ctime>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -140,6 +141,10 @@ private:
         int startCountdown = 0;
         int stallTicks = 0;
         bool awaitingConfirmation = false;
+        // Fast variant: the port switches to 115200 50 ms after the identify request; the chip's reply is
+        // acted on from the next tick, so nothing more is sent before the switch.
+        bool switchPending = false;
+        std::optional<Bytes> chipReply;
     };
 
     DeviceSessionConfig config_;

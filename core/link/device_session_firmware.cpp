@@ -48,7 +48,10 @@ void DeviceSession::firmwareStep(Effects& effects) {
     if (up.step == 0) {
         up.chipName.clear();
         sendRequest(readRequest(moduleAddress_, reg::kFirmware, up.baudCode), false, effects);
-        if (up.baudCode != 0) effects.push_back(ChangeBaud{up.baudCode * 100u, kFirmwareBaudSwitchMilliseconds});
+        if (up.baudCode != 0) {
+            effects.push_back(ChangeBaud{up.baudCode * 100u, kFirmwareBaudSwitchMilliseconds});
+            up.switchPending = true;
+        }
         return;
     }
     if (up.step == 1) {
@@ -84,7 +87,12 @@ void DeviceSession::onFirmwareFrame(ByteView frame, Effects& effects) {
     up.stallTicks = kFirmwareStallTicks;
     const CrcReply reply{frame};
     if (up.step == 1) {
-        if (reply.code() == kReadCode) onChipNamed(reply.data(), effects);
+        if (reply.code() != kReadCode) return;
+        if (up.switchPending) {
+            up.chipReply = Bytes(reply.data());
+        } else {
+            onChipNamed(reply.data(), effects);
+        }
         return;
     }
     if (up.step == 2) {
@@ -144,9 +152,16 @@ void DeviceSession::tickFirmware(Effects& effects) {
         firmwareStep(effects);
         return;
     }
+    if (upgrading && up.switchPending) {
+        up.switchPending = false;
+        if (up.chipReply) onChipNamed(*up.chipReply, effects);
+        if (operation_ != LinkOperation::FirmwareUpgrade) return;
+    }
     if (up.awaitingConfirmation) return;
-    // Timer 2: back to the configured rate one second after the board last answered.
-    if (baudRestoreCountdown_ != 0 && --baudRestoreCountdown_ == 0) {
+    // Timer 2: back to the configured rate one second after the board last answered, once the upgrade has
+    // ended. While it runs, a board that is slow for a moment keeps its rate; a stall gives up after 3 s
+    // and restores the rate then.
+    if (!upgrading && baudRestoreCountdown_ != 0 && --baudRestoreCountdown_ == 0) {
         effects.push_back(ChangeBaud{configuredBaud_, 0});
     }
     if (upgrading && up.startCountdown == 0 && up.stallTicks != 0 && --up.stallTicks == 0) {

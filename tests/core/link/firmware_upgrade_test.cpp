@@ -28,6 +28,14 @@ FirmwareCatalog catalogOf(const Bytes& at32, const Bytes& stm32) {
 Bytes chipReply(std::string_view chip) { return dataReply(kAddress, kReadCode, chip); }
 Bytes descriptorReply() { return shortReply(kAddress, kWriteCode, bytes({0, 0, 0, 0})); }
 
+// The board names its chip, and the next tick passes (in the fast variant the port switches meanwhile).
+Effects nameChip(DeviceSession& session, std::string_view chip) {
+    Effects effects = session.receive(chipReply(chip));
+    const Effects tick = session.tick();
+    effects.insert(effects.end(), tick.begin(), tick.end());
+    return effects;
+}
+
 // Starts an upgrade and runs the three ticks up to the identify request; returns those effects.
 Effects startAndIdentify(DeviceSession& session, FirmwareRate rate, FirmwareCatalog catalog) {
     Effects all = session.firmwareUpgrade(rate, std::move(catalog), kConfiguredBaud);
@@ -95,7 +103,7 @@ UpgradeRun runWholeUpgrade(FirmwareRate rate, std::string_view chip, const Bytes
         return effects;
     };
     keep(startAndIdentify(session, rate, catalogOf(image, image)));
-    const Effects named = keep(session.receive(chipReply(chip)));
+    const Effects named = keep(nameChip(session, chip));
     EXPECT_EQ(effectsOf<ConfirmFirmware>(named),
               (std::vector<ConfirmFirmware>{{std::string(chip), std::string(chip) + ".bin",
                                              static_cast<std::uint32_t>(image.size())}}));
@@ -154,7 +162,7 @@ TEST(FirmwareUpgrade, WholeImageForEachChipAndVariant) {
 TEST(FirmwareUpgrade, PortReturnsToTheConfiguredRateOneSecondAfterTheLastReply) {
     DeviceSession session;
     startAndIdentify(session, FirmwareRate::Fast, catalogOf("a", "b"));
-    session.receive(chipReply("stm32g0b0"));
+    nameChip(session, "stm32g0b0");
     session.confirmFirmware(true);
     session.receive(descriptorReply());
     session.receive(blockAck(kAddress, 10000, 1));
@@ -162,6 +170,24 @@ TEST(FirmwareUpgrade, PortReturnsToTheConfiguredRateOneSecondAfterTheLastReply) 
     ASSERT_EQ(messages(done).size(), 1u);
     EXPECT_TRUE(tickTimes(session, kFirmwareBaudRestoreTicks - 1).empty());
     EXPECT_EQ(effectsOf<ChangeBaud>(session.tick()), (std::vector<ChangeBaud>{{kConfiguredBaud, 0}}));
+}
+
+TEST(FirmwareUpgrade, FastVariantActsOnTheChipOnlyAfterThePortSwitched) {
+    DeviceSession session;
+    startAndIdentify(session, FirmwareRate::Fast, catalogOf("a", "b"));
+    EXPECT_TRUE(effectsOf<ConfirmFirmware>(session.receive(chipReply("stm32g0b0"))).empty())
+        << "the switch 50 ms after the request comes first";
+    EXPECT_EQ(effectsOf<ConfirmFirmware>(session.tick()).size(), 1u);
+}
+
+TEST(FirmwareUpgrade, SlowBoardKeepsTheFastRateWhileTheUpgradeRuns) {
+    DeviceSession session;
+    startAndIdentify(session, FirmwareRate::Fast, catalogOf(Bytes(120, 'x'), "b"));
+    nameChip(session, "at32f403avgt7");
+    session.confirmFirmware(true);
+    // Two seconds without a reply: no return to the configured rate under the board's feet.
+    EXPECT_TRUE(effectsOf<ChangeBaud>(tickTimes(session, 20)).empty());
+    EXPECT_EQ(sent(session.receive(descriptorReply())).size(), 1u) << "the upgrade goes on";
 }
 
 TEST(FirmwareUpgrade, ChipWithoutAUsableImageEndsWithItsMessage) {
@@ -182,7 +208,7 @@ TEST(FirmwareUpgrade, ChipWithoutAUsableImageEndsWithItsMessage) {
         SCOPED_TRACE(c.name);
         DeviceSession session;
         startAndIdentify(session, FirmwareRate::Configured, c.catalog);
-        const Effects effects = session.receive(chipReply(c.chip));
+        const Effects effects = nameChip(session, c.chip);
         EXPECT_EQ(messages(effects), (std::vector<ShowMessage>{message(c.text, "")}));
         EXPECT_TRUE(sent(effects).empty());
         EXPECT_EQ(effectsOf<OperationEnded>(effects), ending(LinkOperation::FirmwareUpgrade, Outcome::Failed));
@@ -193,7 +219,7 @@ TEST(FirmwareUpgrade, ChipWithoutAUsableImageEndsWithItsMessage) {
 TEST(FirmwareUpgrade, DecliningTheChipConfirmationSendsNothingMore) {
     DeviceSession session;
     startAndIdentify(session, FirmwareRate::Fast, catalogOf("a", "b"));
-    session.receive(chipReply("at32f403avgt7"));
+    nameChip(session, "at32f403avgt7");
     EXPECT_TRUE(session.awaitingFirmwareConfirmation());
     EXPECT_TRUE(tickTimes(session, 50).empty()) << "no clock runs while the user is asked";
     const Effects effects = session.confirmFirmware(false);
@@ -216,7 +242,7 @@ TEST(FirmwareUpgrade, StallEndsWithAMessageAfterThreeSeconds) {
         DeviceSession session;
         startAndIdentify(session, FirmwareRate::Configured, catalogOf(Bytes(60, 'x'), "b"));
         if (!c.lastReply.empty()) {
-            session.receive(chipReply("at32f403avgt7"));
+            nameChip(session, "at32f403avgt7");
             session.confirmFirmware(true);
             session.receive(descriptorReply());
             session.receive(blockAck(kAddress, 10000, 2));
