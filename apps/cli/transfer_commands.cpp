@@ -6,6 +6,7 @@
 #include "apps/cli/link_app.h"
 #include "apps/cli/link_job.h"
 #include "core/model/program_files.h"
+#include "core/platform/file_io.h"
 #include "core/text/gbk.h"
 
 namespace lumio::cli {
@@ -47,9 +48,13 @@ int runWrite(const Arguments& arguments) {
     if (files.size() != 1) return usageError("write", "name one program file");
     const auto image = readProgramFile(files[0]);
     if (!image) {
-        const UserMessage message = programFileMessage(image.error());
-        std::fprintf(stderr, "lumio: %s: refused: %s%s\n", files[0].c_str(), fileErrorName(image.error().error),
-                     message.text.empty() ? image.error().detail.c_str() : (" (" + toUtf8(message.text) + ")").c_str());
+        if (image.error().error == FileError::Unreadable && image.error().io) {
+            std::fprintf(stderr, "lumio: %s\n", describeFailure(*image.error().io).c_str());
+        } else {
+            const UserMessage message = programFileMessage(image.error());
+            std::fprintf(stderr, "lumio: %s: refused: %s%s\n", files[0].c_str(), fileErrorName(image.error().error),
+                         message.text.empty() ? "" : (" (" + toUtf8(message.text) + ")").c_str());
+        }
         return 2;
     }
     linkApplication();

@@ -90,6 +90,7 @@ public:
     }
 
     HarnessResult run();
+    void setBoardExtension(std::unique_ptr<sim::BoardExtension> extension) { board_.setExtension(std::move(extension)); }
 
 private:
     sim::BoardConfig boardConfig() const;
@@ -423,9 +424,13 @@ void HarnessRun::judge(HarnessResult& result)
 
 }  // namespace
 
-HarnessResult runHarnessCase(const HarnessCase& harnessCase, bool keepTrace)
+HarnessResult runHarnessCase(const HarnessCase& harnessCase, bool keepTrace,
+                             std::unique_ptr<sim::BoardExtension> boardExtension)
 {
-    return HarnessRun(harnessCase, keepTrace).run();
+    HarnessRun run(harnessCase, keepTrace);
+    if (boardExtension)
+        run.setBoardExtension(std::move(boardExtension));
+    return run.run();
 }
 
 std::string replayArguments(const HarnessCase& harnessCase)

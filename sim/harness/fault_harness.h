@@ -11,8 +11,10 @@
 //    its last block, a single-reply command shows its note within 3 s.
 // A case is replayed from its printed line alone.
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "sim/board_model.h"
 #include "sim/fault_schedule.h"
 #include "sim/harness/harness_operation.h"
 
@@ -34,7 +36,9 @@ struct HarnessResult {
     std::string trace;            // every arrival and effect, when asked for
 };
 
-HarnessResult runHarnessCase(const HarnessCase& harnessCase, bool keepTrace = false);
+// `boardExtension` changes how the board answers (a faulty board shows that the oracle is not vacuous).
+HarnessResult runHarnessCase(const HarnessCase& harnessCase, bool keepTrace = false,
+                             std::unique_ptr<sim::BoardExtension> boardExtension = nullptr);
 
 // "--operation write-all --size 5000 --schedule seed=7,drop=0.02": what replays the case alone.
 std::string replayArguments(const HarnessCase& harnessCase);

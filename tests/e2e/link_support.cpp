@@ -41,14 +41,14 @@ bool LinkUnderTest::open(const SimProcess& sim, Pipe pipe, std::uint32_t baud) {
 
 QString LinkUnderTest::waitForEnd(LinkOperation operation, int milliseconds) {
     std::optional<Outcome> outcome;
-    QTest::qWaitFor(
+    const bool ended = QTest::qWaitFor(
         [&] {
-            for (const Ended& ended : record_.ended)
-                if (ended.operation == operation) outcome = ended.outcome;
+            for (const Ended& each : record_.ended)
+                if (each.operation == operation) outcome = each.outcome;
             return outcome.has_value();
         },
         milliseconds);
-    return outcome ? QString::fromLatin1(outcomeName(*outcome)) : QStringLiteral("not ended");
+    return ended && outcome ? QString::fromLatin1(outcomeName(*outcome)) : QStringLiteral("not ended");
 }
 
 }  // namespace lumio::test

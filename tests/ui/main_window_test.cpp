@@ -1,6 +1,7 @@
 // The main window driven as a user drives it, with scripted answers to every question it asks.
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,11 +9,17 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <map>
 #include <memory>
 
+#include "core/editing/store_edit.h"
 #include "core/model/program_files.h"
 #include "support/programs.h"
 #include "ui/app/qt_text.h"
@@ -24,6 +31,7 @@
 #include "core/settings/serial_ports.h"
 #include "ui/dialogs/com_settings_dialog.h"
 #include "ui/app/statement_list.h"
+#include "ui/app/window_placement.h"
 
 using namespace lumio;
 using namespace lumio::testing;
@@ -49,9 +57,7 @@ private:
     QString path(const char* name) { return folder.filePath(QString::fromUtf8(name)); }
     // Gives the window a main program of `count` numbered statements, as if typed in.
     void loadStatements(int count) {
-        window->program().main = numberedStore(count);
-        window->history().clear();
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), numberedStore(count));
     }
     void makeModified() {
         loadStatements(3);
@@ -78,7 +84,7 @@ private slots:
     void cleanup() {
         QCOMPARE(prompter.unexpected, 0);
         QCOMPARE(prompter.pending(), size_t{0});
-        window->history().clear();  // closing must not ask
+        markSaved(window->document());  // closing must not ask
         window.reset();
     }
 
@@ -140,14 +146,148 @@ private slots:
         window->resize(1300, 700);
         QTRY_COMPARE(window->control(1005)->width(), window->centralWidget()->width());
         const QSize client = window->centralWidget()->size();
-        for (const ControlPlace& place : mainWindowLayout(client))
+        const int width = client.width();
+        const int height = client.height();
+        // The layout table: the top row at fixed places, the list and the progress bar across.
+        const struct {
+            int id;
+            QRect rect;
+        } places[] = {
+            {1001, {0, 0, 50, 25}},     {1002, {50, 0, 50, 25}},     {1003, {100, 0, 50, 25}},
+            {1004, {150, 0, 50, 25}},   {1006, {220, 0, 75, 25}},    {1007, {295, 0, 50, 25}},
+            {1017, {365, 0, 100, 25}},  {1008, {465, 0, 100, 25}},   {1010, {585, 0, 120, 25}},
+            {1011, {705, 0, 60, 25}},   {1012, {765, 0, 60, 25}},    {1013, {845, 0, 200, 25}},
+            {1014, {1065, 0, 150, 25}}, {1015, {1215, 0, 40, 20}},   {1005, {0, 25, width, height - 50}},
+            {1018, {0, height - 25, width, 20}},
+        };
+        for (const auto& place : places) {
+            QCOMPARE(window->control(place.id)->property("resourceId").toInt(), place.id);
             QCOMPARE(window->control(place.id)->geometry(), place.rect);
-        QCOMPARE(window->control(1015)->geometry(), QRect(1215, 0, 40, 20));
-        QCOMPARE(window->control(1018)->geometry(), QRect(0, client.height() - 25, client.width(), 20));
+        }
         // The list ends where the progress bar starts.
         QCOMPARE(window->control(1005)->geometry().bottom() + 1, client.height() - 25);
         window->resize(900, 500);
         QTRY_COMPARE(window->control(1005)->width(), window->centralWidget()->width());
+    }
+
+    void narrowWindowsKeepTheSearchReachable() {
+        // Below the width of the top row the program size and the search take a second row, the
+        // search at its right edge; the rest of the row keeps its places.
+        for (const int width : {1254, 1024, 1000}) {
+            const QSize client(width, 700);
+            std::map<int, QRect> places;
+            for (const ControlPlace& place : mainWindowLayout(client)) places[static_cast<int>(place.id)] = place.rect;
+            QCOMPARE(places.size(), size_t{16});
+            QCOMPARE(places[1012], QRect(765, 0, 60, 25));
+            QCOMPARE(places[1015], QRect(width - 40, 25, 40, 20));
+            QCOMPARE(places[1014], QRect(width - 190, 25, 150, 25));
+            QCOMPARE(places[1013], QRect(0, 25, 200, 25));
+            QCOMPARE(places[1005], QRect(0, 50, width, 700 - 25 - 50));
+            for (const auto& [id, rect] : places)
+                QVERIFY2(QRect(QPoint(), client).contains(rect), qPrintable(QString::number(id)));
+        }
+        // The real window: a client area of 1000 pixels shows 查找 whole and it works.
+        window->resize(1000, 600);
+        QTRY_COMPARE(window->centralWidget()->width(), 1000);
+        QVERIFY(window->centralWidget()->rect().contains(window->control(1015)->geometry()));
+        QVERIFY(!window->control(1015)->geometry().intersects(window->control(1013)->geometry()));
+    }
+
+    void windowOpensWithinTheScreen() {
+        // The offscreen screen is smaller than the window would like to be.
+        const QRect available = window->screen()->availableGeometry();
+        QVERIFY(available.width() < 1280);
+        QVERIFY2(available.contains(window->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+            .arg(window->frameGeometry().x()).arg(window->frameGeometry().y())
+            .arg(window->frameGeometry().width()).arg(window->frameGeometry().height())));
+        const struct {
+            QSize wanted;
+            QRect available;
+            QRect placed;
+        } cases[] = {
+            {{1280, 760}, {0, 0, 1920, 1080}, {312, 136, 1280, 760}},
+            {{1280, 760}, {0, 0, 1024, 738}, {0, 0, 1008, 690}},
+            {{1280, 760}, {1024, 30, 1024, 738}, {1024, 30, 1008, 690}},
+        };
+        for (const auto& item : cases) QCOMPARE(placeWithin(item.wanted, QSize(16, 48), item.available), item.placed);
+    }
+
+    void keyboardReachesMenusSearchAndEditor() {
+        // Alt with a menu's letter opens it; F10 opens the first menu; the arrow keys go on from there.
+        const struct {
+            QKeyCombination keys;
+            const char* menu;
+        } routes[] = {{Qt::ALT | Qt::Key_F, "fileMenu"}, {Qt::ALT | Qt::Key_E, "editMenu"},
+                      {Qt::ALT | Qt::Key_S, "settingsMenu"}, {Qt::ALT | Qt::Key_T, "toolsMenu"},
+                      {Qt::ALT | Qt::Key_C, "linkMenu"}, {Qt::ALT | Qt::Key_H, "helpMenu"},
+                      {QKeyCombination(Qt::Key_F10), "fileMenu"}};
+        for (const auto& route : routes) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+            list()->setFocus();
+            QTest::keyClick(window.get(), route.keys.key(), route.keys.keyboardModifiers());
+            QTRY_VERIFY2(QApplication::activePopupWidget(), route.menu);
+            QCOMPARE(QApplication::activePopupWidget()->objectName(), QString::fromLatin1(route.menu));
+            QApplication::activePopupWidget()->close();
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        }
+        // The list's context menu opens from the keyboard too: Shift+F10, and the Menu key, for which
+        // the window system sends a context-menu request of the keyboard.
+        const std::function<void()> menuKeys[] = {
+            [&] { QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier); },
+            [&] {
+                const QPoint corner(5, 5);
+                QContextMenuEvent request(QContextMenuEvent::Keyboard, corner, list()->viewport()->mapToGlobal(corner));
+                QApplication::sendEvent(list()->viewport(), &request);
+            },
+        };
+        for (const auto& press : menuKeys) {
+            list()->setFocus();
+            press();
+            QTRY_COMPARE(QApplication::activePopupWidget(), window->contextMenu());
+            window->contextMenu()->close();
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        }
+        // Ctrl+F goes to the search box with its text selected; F3 finds the next match.
+        ProgramStore commented = numberedStore(4);
+        commented.statements[2].comment = gbkOf(u("泵"));
+        setStore(window->document(), StoreRef::main(), commented);
+        auto* search = qobject_cast<QLineEdit*>(window->control(1014));
+        search->setText(u("备注"));
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(search->hasFocus());
+        QCOMPARE(search->selectedText(), u("备注"));
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_F3);
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{2}));
+        // Enter and F2 on the list edit the selected line, as a double click does; the window stays.
+        QSignalSpy requests(window.get(), &CMy1Dlg::statementEditorRequested);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2}) {
+            list()->selectOnly(1);
+            requests.clear();
+            QTest::keyClick(list(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QCOMPARE(requests.size(), 1);
+            QCOMPARE(requests.last(), (QVariantList{1, true, false}));
+            QCOMPARE(window->currentLine(), 1);
+        }
+        QVERIFY(window->isVisible());
+    }
+
+    void longDropDownsShowTwentyRows() {
+        for (const int id : {1010, 1017}) {
+            auto* dropDown = qobject_cast<QComboBox*>(window->control(id));
+            if (dropDown->count() < 100) continue;  // device names on this system
+            dropDown->showPopup();
+            QAbstractItemView* rows = dropDown->view();
+            QTRY_VERIFY(rows->isVisible());
+            const int rowHeight = rows->sizeHintForRow(0);
+            QVERIFY(rowHeight > 0);
+            QVERIFY2(rows->viewport()->height() <= 21 * rowHeight, qPrintable(QString::number(rows->viewport()->height())));
+            QVERIFY(rows->viewport()->height() >= 10 * rowHeight);
+            QVERIFY(rows->verticalScrollBar()->maximum() > 0);
+            dropDown->hidePopup();
+        }
     }
 
     void menusHoldEveryEntry() {
@@ -155,11 +295,11 @@ private slots:
             const char* menu;
             QStringList entries;
         } menus[] = {
-            {"文件", {u("新建"), u("打开"), u("保存"), u("另存"), u("导入"), u("导出"), u("退出")}},
-            {"编辑", {u("撤销"), u("重做"), u("删除"), u("删除全部"), u("剪切"), u("复制"), u("粘贴")}},
-            {"设置", {u("通讯设置"), u("函数列表"), u("线程列表"), u("重命名")}},
-            {"工具", {u("指令向导"), u("调试助手")}},
-            {"通信", {u("读取全部"), u("写入全部"), u("写入后校验"), u("校准时间"), u("读取模块时间"), u("设备加密"), u("设备解密"),
+            {"文件(&F)", {u("新建"), u("打开"), u("保存"), u("另存"), u("导入"), u("导出"), u("退出")}},
+            {"编辑(&E)", {u("撤销"), u("重做"), u("删除"), u("删除全部"), u("剪切"), u("复制"), u("粘贴")}},
+            {"设置(&S)", {u("通讯设置"), u("函数列表"), u("线程列表"), u("重命名")}},
+            {"工具(&T)", {u("指令向导"), u("调试助手")}},
+            {"通信(&C)", {u("读取全部"), u("写入全部"), u("写入后校验"), u("校准时间"), u("读取模块时间"), u("设备加密"), u("设备解密"),
                       u("地址操作"), u("读取硬件信息"), u("读取硬件信息2"), u("固件升级")}},
         };
         const QList<QAction*> bar = window->menuBar()->actions();
@@ -265,6 +405,32 @@ private slots:
         QCOMPARE(numbersOf(window->program().main), (QList<int>{1, 90, 2, 3}));
     }
 
+    // A file that cannot be read or written is named in the message as the user typed it, Chinese
+    // included, with the system's reason. The folder is a regular file, so the failure does not depend
+    // on permissions (which do not stop root).
+    void fileFailuresNameTheFileReadably() {
+        QFile notAFolder(path("资料"));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        notAFolder.close();
+        const QString target = path("资料/程序一.zt5");
+        loadStatements(2);
+        prompter.file(target);
+        QVERIFY(!window->saveAs());
+        QCOMPARE(prompter.prompts.size(), 2);
+        QVERIFY2(prompter.prompts[1].text.startsWith(u("无法写入文件：") + target + QLatin1Char('\n')),
+                 qPrintable(prompter.prompts[1].text));
+        QVERIFY(prompter.prompts[1].text.size() > (u("无法写入文件：") + target + QLatin1Char('\n')).size());
+        QCOMPARE(prompter.prompts[1].caption, u("错误"));
+
+        prompter.reset();
+        prompter.file(target);
+        window->openProgram();
+        QCOMPARE(prompter.prompts.size(), 2);
+        QVERIFY2(prompter.prompts[1].text.startsWith(u("无法打开文件：") + target + QLatin1Char('\n')),
+                 qPrintable(prompter.prompts[1].text));
+        QCOMPARE(window->program().main.count(), size_t{2});
+    }
+
     void openRefusesBadFiles() {
         const QString good = writeProgramFile(path("good.zt5"), 2);
         prompter.file(good);
@@ -368,8 +534,7 @@ private slots:
         Statement statement = numberedStatement(1);
         statement.setParam3(std::string(200, 'x'));
         big.statements.assign(1000, statement);
-        window->program().main = big;
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), big);
         prompter.file(path("big.zt5")).no();
         QVERIFY(!window->save());
         QCOMPARE(kinds(), (QList<Prompt::Kind>{Prompt::SaveFile, Prompt::YesNo}));
@@ -424,7 +589,7 @@ private slots:
         window->deleteAll();
         QCOMPARE(prompter.prompts[0].text, u("确认要删除全部信息吗？"));
         QCOMPARE(window->program().main.count(), size_t{4});
-        window->program().function(3) = numberedStore(2);
+        setStore(window->document(), *StoreRef::function(3), numberedStore(2));
         prompter.yes();
         window->deleteAll();
         QVERIFY(window->program().main.empty());
@@ -525,7 +690,9 @@ private slots:
         QVERIFY(QFile::exists(path("three.hs5")));
 
         loadStatements(5);
-        window->program().main.statements[0].setParam1(100);
+        ProgramStore changed = window->program().main;
+        changed.statements[0].setParam1(100);
+        setStore(window->document(), StoreRef::main(), changed);
         list()->selectOnly(0);
         prompter.file(path("three.hs5"));
         window->importBlockFile();
@@ -605,10 +772,9 @@ private slots:
         QVERIFY(!action("actionRedo")->isEnabled());
         // Changes of other stores join the same history.
         EditStep step;
-        step.storeId = 5;
-        step.change = recordSpan(window->program().function(5), 0, 0,
-                                 [](ProgramStore& store) { store.insertAfter(0, numberedStatement(9)); });
-        window->recordEdit(step);
+        step.store = *StoreRef::function(5);
+        step.change = insertLineChange(window->program().function(5), 0, numberedStatement(9));
+        window->document().apply(step);
         window->undo();
         QVERIFY(window->program().function(5).empty());
         QCOMPARE(window->program().main.count(), size_t{4});
@@ -616,10 +782,11 @@ private slots:
 
     void findWrapsAroundTheListing() {
         loadStatements(6);
-        auto& statements = window->program().main.statements;
+        ProgramStore main = window->program().main;
+        auto& statements = main.statements;
         statements[1].comment = gbkOf(u("泵"));
         statements[4].comment = gbkOf(u("阀"));
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), main);
         QVERIFY(list()->model()->index(1, 0).data().toString().endsWith(u("       备注:泵")));
         auto* search = qobject_cast<QLineEdit*>(window->control(1014));
         auto* find = qobject_cast<QPushButton*>(window->control(1015));
@@ -656,12 +823,13 @@ private slots:
 
     void linesArePaintedInTheirStatementColour() {
         loadStatements(4);
-        auto& statements = window->program().main.statements;
+        ProgramStore main = window->program().main;
+        auto& statements = main.statements;
         statements[0].colourCode = 1;
         statements[1].colourCode = 2;
         statements[2].colourCode = 4;
         statements[3].colourCode = 3;  // no colour
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), main);
         const QColor expected[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
         for (int line = 0; line < 3; ++line)
             QCOMPARE(list()->model()->index(line, 0).data(Qt::ForegroundRole).value<QColor>(), expected[line]);

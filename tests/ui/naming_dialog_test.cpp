@@ -1,4 +1,5 @@
 // The global naming dialog, its names-text view and the local naming dialog, with scripted answers.
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -38,7 +39,7 @@ private:
     QTemporaryDir folder;
 
     QString path(const char* name) { return folder.filePath(QString::fromUtf8(name)); }
-    RenameTable& names() { return window->program().names; }
+    const RenameTable& names() const { return window->program().names; }
     void click(const char* button) { QTest::mouseClick(naming->button(button), Qt::LeftButton); }
     // Selects the entry of `category` (row in the category list) and `row`, and types `name`.
     void typeName(int category, int row, const char* name) {
@@ -69,7 +70,8 @@ private:
 private slots:
     void init() {
         prompter.reset();
-        window = std::make_unique<CMy1Dlg>();
+        // The settings file of the test's own folder, never one the working directory happens to hold.
+        window = std::make_unique<CMy1Dlg>(Edition::Current, nullptr, SettingsStore(folder.filePath("zt_lumio.ini")));
         window->setPrompter(&prompter);
         window->show();
         naming = new Cmming_dlg(*window);
@@ -78,7 +80,7 @@ private slots:
     void cleanup() {
         QCOMPARE(prompter.unexpected, 0);
         QCOMPARE(prompter.pending(), size_t{0});
-        window->history().clear();
+        markSaved(window->document());
         window.reset();
     }
 
@@ -278,8 +280,22 @@ private slots:
         QCOMPARE(viewer.text(), shown);
         QCOMPARE(viewer.confirmButton()->text(), u("确定"));
         QCOMPARE(viewer.cancelButton()->text(), u("取消"));
-        QCOMPARE(viewer.confirmButton()->geometry(), QRect(0, 360, 100, 40));
-        QCOMPARE(viewer.cancelButton()->geometry(), QRect(200, 360, 100, 40));
+        // The buttons stand at the right of the band below the text, in the order of the platform's
+        // dialogs (a standard OK/Cancel pair shows it).
+        auto inDialog = [](const QWidget* button) { return button->geometry().translated(button->parentWidget()->pos()); };
+        const QRect confirm = inDialog(viewer.confirmButton());
+        const QRect cancel = inDialog(viewer.cancelButton());
+        for (const QRect& button : {confirm, cancel}) {
+            QVERIFY(button.top() >= 360 && button.bottom() < 400);
+            QVERIFY(button.left() > 300);
+        }
+        QVERIFY(std::max(confirm.right(), cancel.right()) > 560);
+        QDialogButtonBox platform(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        platform.resize(600, 40);
+        platform.show();
+        const bool confirmFirst =
+            platform.button(QDialogButtonBox::Ok)->x() < platform.button(QDialogButtonBox::Cancel)->x();
+        QCOMPARE(confirm.left() < cancel.left(), confirmFirst);
         QCOMPARE(viewer.textBox()->geometry(), QRect(0, 0, 600, 360));
         viewer.textBox()->moveCursor(QTextCursor::End);
         viewer.textBox()->insertPlainText(u("泵\t=\t输出2"));
@@ -299,14 +315,14 @@ private slots:
         click("viewLocalButton");
         QCOMPARE(runs, 1);
 
-        window->program().function(2) = numberedStore(1);
+        setStore(window->document(), *StoreRef::function(2), numberedStore(1));
         C_mming_jubu_dlg local(*window, naming);
         QCOMPARE(local.windowTitle(), u("局部命名"));
         QCOMPARE(local.storeList()->count(), 201);
         QCOMPARE(local.storeList()->item(0)->text(), u("主程序  "));
         QCOMPARE(local.storeList()->item(2)->text(), u("函数2  √"));
         QCOMPARE(local.storeList()->item(101)->text(), u("线程1  "));
-        QCOMPARE(local.storeIdOfRow(101), 501);
+        QVERIFY(local.storeOfRow(101) == StoreRef::thread(1));
     }
 };
 

@@ -15,6 +15,8 @@
 #include "core/settings/baud_codes.h"
 #include "core/settings/serial_ports.h"
 #include "core/text/gbk.h"
+#include "ui/app/drop_down.h"
+#include "ui/app/prompter.h"
 #include "ui/app/settings_store.h"
 
 namespace lumio {
@@ -64,7 +66,7 @@ CCom_Dlg::CCom_Dlg(const LinkSettings& current, const SettingsStore& store, QWid
     portLabel_ = new QLabel(QStringLiteral("串口号："), this);
     if (naming_ == PortNaming::Numbered) {
         portList_ = new QComboBox(this);
-        portList_->setMaxVisibleItems(16);
+        limitDropDownRows(*portList_);
     } else {
         // Device paths: the devices present, or a path typed in (a pseudo-terminal is not listed).
         portList_ = new DevicePortList(
@@ -198,8 +200,13 @@ void CCom_Dlg::accept() {
     const std::vector<SettingsWrite> writes = settingsWritesOnConfirm(settings_, edited, naming_);
     if (!writes.empty()) {
         settings_ = edited;
-        store_.write(writes);
         changed_ = true;
+        // The settings hold for this run even when the file could not take them; the user is told.
+        QString failure;
+        if (!store_.write(writes, &failure)) {
+            WidgetPrompter fallback(this);
+            (prompter_ ? *prompter_ : static_cast<Prompter&>(fallback)).inform(failure, QString::fromUtf8("错误"));
+        }
     }
     QDialog::accept();
 }

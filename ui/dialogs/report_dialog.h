@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 
+class QDialogButtonBox;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -34,6 +35,7 @@ private:
 
     const Mode mode_;
     QPlainTextEdit* textBox_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
     QPushButton* confirm_ = nullptr;
     QPushButton* cancel_ = nullptr;
 };

@@ -51,10 +51,10 @@ LinkPanel::LinkPanel(CMy1Dlg& window, const SettingsStore& settings)
 }
 
 void LinkPanel::wireControls() {
-    connect(qobject_cast<QPushButton*>(window_.control(1008)), &QPushButton::clicked, this, &LinkPanel::toggleConnection);
-    connect(qobject_cast<QPushButton*>(window_.control(1011)), &QPushButton::clicked, this, &LinkPanel::readAll);
-    connect(qobject_cast<QPushButton*>(window_.control(1012)), &QPushButton::clicked, this, &LinkPanel::writeAll);
-    auto* addresses = qobject_cast<QComboBox*>(window_.control(1010));
+    connect(qobject_cast<QPushButton*>(window_.control(MainControl::ConnectButton)), &QPushButton::clicked, this, &LinkPanel::toggleConnection);
+    connect(qobject_cast<QPushButton*>(window_.control(MainControl::ReadAllButton)), &QPushButton::clicked, this, &LinkPanel::readAll);
+    connect(qobject_cast<QPushButton*>(window_.control(MainControl::WriteAllButton)), &QPushButton::clicked, this, &LinkPanel::writeAll);
+    auto* addresses = qobject_cast<QComboBox*>(window_.control(MainControl::AddressList));
     connect(addresses, &QComboBox::currentIndexChanged, this,
             [this](int entry) { link_->setModuleAddress(static_cast<std::uint8_t>(std::max(0, entry))); });
     link_->setModuleAddress(static_cast<std::uint8_t>(std::max(0, addresses->currentIndex())));
@@ -116,7 +116,7 @@ void LinkPanel::wireLink() {
     connect(link_, &DeviceLink::noteShown, this,
             [this](const QString& note) { window_.statusBar()->showMessage(note, kNoteMilliseconds); });
     connect(link_, &DeviceLink::progressChanged, this, [this](quint32 range, quint32 position) {
-        auto* bar = qobject_cast<QProgressBar*>(window_.control(1018));
+        auto* bar = qobject_cast<QProgressBar*>(window_.control(MainControl::ProgressBar));
         bar->setRange(0, static_cast<int>(range));
         bar->setValue(static_cast<int>(position));
     });
@@ -152,7 +152,7 @@ void LinkPanel::followSettings() {
 }
 
 void LinkPanel::showState() {
-    qobject_cast<QPushButton*>(window_.control(1008))->setText(link_->caption());
+    qobject_cast<QPushButton*>(window_.control(MainControl::ConnectButton))->setText(link_->caption());
 }
 
 void LinkPanel::inform(const QString& message, const QString& caption) { window_.prompter().inform(message, caption); }
@@ -234,7 +234,9 @@ void LinkPanel::setVerifyAfterWrite(bool on) {
     if (on == verifyAfterWrite_) return;
     verifyAfterWrite_ = on;
     if (verifyAction_) verifyAction_->setChecked(on);
-    settings_.write({verifyAfterWriteSetting(on)});
+    // The choice holds for this run even when the file could not take it; the user is told.
+    QString failure;
+    if (!settings_.write({verifyAfterWriteSetting(on)}, &failure)) inform(failure, text("错误"));
 }
 
 void LinkPanel::applyConfirmedSettings() {

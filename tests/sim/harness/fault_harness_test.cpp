@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
+#include <vector>
+
+#include "sim/board_frames.h"
 
 namespace lumio::harness {
 namespace {
@@ -83,6 +87,28 @@ TEST(FaultHarnessCoverage, EveryFaultKindFiresAcrossTheWriteShare)
     }
     for (std::size_t kind = 0; kind < sim::kFaultKindCount; ++kind)
         EXPECT_TRUE(fired[kind]) << sim::faultKindName(static_cast<sim::FaultKind>(kind));
+}
+
+// A board that acknowledges one block without keeping it: the session cannot know, and reports success;
+// the oracle must not.
+class ForgetsBlockThree : public sim::BoardExtension {
+public:
+    bool handle(const sim::Request& request, std::vector<sim::Bytes>& replies) override
+    {
+        if (request.kind != sim::RequestKind::Block || request.first != 3)
+            return false;
+        replies.push_back(sim::blockAcknowledgement(request.address, request.first, request.second));
+        return true;
+    }
+};
+
+TEST(FaultHarnessOracle, CatchesASuccessThatIsNotTrue)
+{
+    const HarnessResult result =
+        runHarnessCase({HarnessOperation::WriteAll, sim::FaultSchedule{}, 500}, false, std::make_unique<ForgetsBlockThree>());
+    EXPECT_TRUE(result.succeeded);
+    EXPECT_FALSE(result.oracleHeld);
+    EXPECT_EQ(result.violation, "the write was reported complete but the board holds other bytes");
 }
 
 TEST(FaultHarnessBudget, ASilentBoardEndsTheWriteInAboutThirtyThreeSeconds)
