@@ -163,6 +163,10 @@ void DeviceLink::run(const Effects& effects) {
             emit codeLearned(learned->kind, toByteArray(learned->code));
         } else if (const auto* terminal = std::get_if<TerminalBytes>(&effect)) {
             emit terminalBytes(toByteArray(terminal->bytes));
+        } else if (const auto* change = std::get_if<ChangeBaud>(&effect)) {
+            changeBaudLater(change->baud, change->delayMilliseconds);
+        } else if (const auto* confirm = std::get_if<ConfirmFirmware>(&effect)) {
+            emit firmwareConfirmationAsked(fromGbkText(confirm->chipName), fromGbkText(confirm->source), confirm->size);
         } else if (const auto* ended = std::get_if<OperationEnded>(&effect)) {
             emit operationEnded(ended->operation, ended->outcome);
             if (ended->operation == LinkOperation::WriteAll && verify_ == Verify::AfterWrite) {

@@ -88,6 +88,18 @@ public:
     void hardwareInfo2();
     void learnRemote(RemoteCodeKind kind);
 
+    // --- firmware upgrade, debug terminal, command wizard (device_link_tools.cpp) ---
+    // The caller asked firmwareQuestionText() first; firmwareConfirmationAsked() follows once the board
+    // named its chip and the image was found, and the caller answers with confirmFirmware().
+    void firmwareUpgrade(FirmwareRate rate, FirmwareCatalog catalog);
+    void confirmFirmware(bool proceed);
+    // The rate the port returns to after an upgrade: the configured one.
+    std::uint32_t configuredBaud() const;
+    void openTerminal();
+    void closeTerminal();
+    void sendTerminalBytes(const Bytes& bytes);
+    void sendWizardBytes(const Bytes& bytes);
+
 signals:
     void stateChanged(lumio::LinkState state);
     void networkConnected();
@@ -105,6 +117,8 @@ signals:
     void operationEnded(lumio::LinkOperation operation, lumio::Outcome outcome);
     // After a verified write: ok, or the first differing offset (-1 when the read-back failed).
     void verified(bool ok, qint64 offset, const QString& text);
+    // The firmware upgrade asks: send this image (size bytes, from source) to the board's chip?
+    void firmwareConfirmationAsked(const QString& chipName, const QString& source, quint32 size);
 
 private:
     void run(const Effects& effects);
@@ -114,6 +128,7 @@ private:
     void startVerify();
     void finishVerify(const Bytes* readBack);
     void emitState();
+    void changeBaudLater(std::uint32_t baud, std::uint32_t delayMilliseconds);
 
     DeviceSessionConfig config_;
     std::unique_ptr<DeviceSession> session_;

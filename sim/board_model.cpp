@@ -81,8 +81,10 @@ Exchange BoardModel::absorb(std::vector<ScanEvent> events)
 
 std::string BoardModel::handle(const Request& request, std::vector<Bytes>& replies)
 {
-    if (extension_ && extension_->handle(request, replies))
-        return "taken by the extension";
+    if (extension_ && extension_->handle(request, replies)) {
+        const std::string note = extension_->note();
+        return note.empty() ? "taken by the extension" : note;
+    }
     switch (request.kind) {
     case RequestKind::ReadProgram:
         return readProgram(request, replies);

@@ -29,11 +29,18 @@ struct BoardConfig {
 
 // Firmware upgrade (register 101, blocks from index 10000) and relay-board mode (0x55 commands to up to
 // 32 channels, answered with 0x22 status frames) plug in here. An extension sees each request first.
+// takeBaudChange: a rate the board's port switches to once the replies so far are out.
+inline constexpr std::uint32_t kNoBaudChange = 0;
+inline constexpr std::uint32_t kOwnBaud = UINT32_MAX;  // back to the rate the board was started with
+
 class BoardExtension {
 public:
     virtual ~BoardExtension() = default;
     // True when it took the request; what it answers goes to replies.
     virtual bool handle(const Request& request, std::vector<Bytes>& replies) = 0;
+    // What it made of the last request it took, for the verbose log.
+    virtual std::string note() const { return {}; }
+    virtual std::uint32_t takeBaudChange() { return kNoBaudChange; }
 };
 
 // One unit the board took off the line and what it made of it.
@@ -57,6 +64,8 @@ public:
     Exchange lineSilent();
     void advance(std::uint64_t milliseconds) { clock_.advance(milliseconds); }
     void setExtension(std::unique_ptr<BoardExtension> extension) { extension_ = std::move(extension); }
+    BoardExtension* extension() const { return extension_.get(); }
+    std::uint32_t takeBaudChange() { return extension_ ? extension_->takeBaudChange() : kNoBaudChange; }
 
     std::uint8_t address() const { return address_; }
     const Bytes& programMemory() const { return memory_; }

@@ -33,6 +33,8 @@ std::string_view simHelpText()
            "  --seed S         seed of the fault schedule (default 0)\n"
            "  --image FILE     program memory at start (default: an empty program)\n"
            "  --dump FILE      write the program memory to FILE whenever a write completes\n"
+           "  --chip NAME      chip name told to a firmware upgrade (default at32f403avgt7)\n"
+           "  --relay N        play a relay board of N channels (1..32) answering 0x55 commands\n"
            "  --verbose        one line per frame in and out, with what the board made of it\n"
            "  --help           this text\n"
            "\n"
@@ -58,7 +60,7 @@ std::expected<SimOptions, std::string> parseSimOptions(const std::vector<std::st
             options.verbose = true;
         } else if (argument == "--tcp" || argument == "--address" || argument == "--baud" ||
                    argument == "--faults" || argument == "--seed" || argument == "--image" ||
-                   argument == "--dump") {
+                   argument == "--dump" || argument == "--chip" || argument == "--relay") {
             const auto text = value();
             if (!text)
                 return std::unexpected(text.error());
@@ -86,6 +88,15 @@ std::expected<SimOptions, std::string> parseSimOptions(const std::vector<std::st
                 seed = parseNumber<std::uint64_t>(*text, UINT64_MAX);
                 if (!seed)
                     return std::unexpected(bad);
+            } else if (argument == "--chip") {
+                if (text->empty() || text->size() > 250)
+                    return std::unexpected(bad);
+                options.chip = std::string(*text);
+            } else if (argument == "--relay") {
+                const auto channels = parseNumber<unsigned>(*text, 32);
+                if (!channels || *channels == 0)
+                    return std::unexpected(bad);
+                options.relayChannels = static_cast<int>(*channels);
             } else if (argument == "--image") {
                 options.imagePath = std::string(*text);
             } else {

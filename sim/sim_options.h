@@ -19,6 +19,8 @@ struct SimOptions {
     std::optional<FaultSchedule> faults;
     std::string imagePath;
     std::string dumpPath;
+    std::string chip{"at32f403avgt7"};  // the chip name a firmware upgrade is told
+    int relayChannels = 0;               // not 0: a relay board of this many channels
     bool verbose = false;
     bool help = false;
 };

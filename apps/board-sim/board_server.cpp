@@ -49,7 +49,7 @@ void writeDump(const std::string& path, const sim::Bytes& memory)
 class BoardServer {
 public:
     BoardServer(const sim::SimOptions& options, sim::BoardModel& board)
-        : options_(options), board_(board),
+        : options_(options), board_(board), baud_(options.baud),
           injector_(options.faults ? std::optional<sim::FaultInjector>(*options.faults) : std::nullopt)
     {
     }
@@ -71,6 +71,7 @@ private:
 
     const sim::SimOptions& options_;
     sim::BoardModel& board_;
+    std::uint32_t baud_;  // the pacing now: a firmware upgrade may switch it to 115200 and back
     std::optional<sim::FaultInjector> injector_;
     Listener listener_;
     Terminal terminal_;
@@ -180,6 +181,15 @@ void BoardServer::absorb(Endpoint endpoint, const sim::Exchange& exchange)
         else
             output_.push_back({now, endpoint, reply});
     }
+    if (const std::uint32_t baud = board_.takeBaudChange(); baud != sim::kNoBaudChange) {
+        // Only a paced line has a rate to change.
+        if (options_.baud != 0)
+            baud_ = baud == sim::kOwnBaud ? options_.baud : baud;
+        if (options_.verbose && baud == sim::kOwnBaud)
+            std::printf("port back at its own rate%s\n", options_.baud == 0 ? " (not paced)" : "");
+        else if (options_.verbose)
+            std::printf("port now at %u baud%s\n", baud, options_.baud == 0 ? " (not paced)" : "");
+    }
     if (options_.verbose)
         std::fflush(stdout);
     if (!options_.dumpPath.empty() && board_.writesCompleted() != writesDumped_) {
@@ -212,9 +222,9 @@ void BoardServer::sendDueOutput(Clock::time_point now)
             continue;
         if (!writeAvailable(handle, item.bytes) && item.endpoint == Endpoint::Tcp)
             dropClient("editor gone while writing");
-        if (options_.baud != 0) {
+        if (baud_ != 0) {
             // 10 bits a byte: start, 8 data, stop.
-            const auto duration = std::chrono::microseconds(item.bytes.size() * 10'000'000ULL / options_.baud);
+            const auto duration = std::chrono::microseconds(item.bytes.size() * 10'000'000ULL / baud_);
             outputFree_ = now + std::chrono::duration_cast<Clock::duration>(duration);
         }
     }

@@ -2,14 +2,17 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <memory>
 #include <iterator>
 #include <string_view>
 #include <vector>
 
 #include "board_io.h"
 #include "board_server.h"
+#include "sim/board_firmware.h"
 #include "sim/board_image.h"
 #include "sim/board_model.h"
+#include "sim/board_relay.h"
 #include "sim/sim_options.h"
 
 namespace {
@@ -59,6 +62,10 @@ int main(int argc, char** argv)
         }
     }
     lumio::sim::BoardModel board(std::move(config));
+    if (options->relayChannels != 0)
+        board.setExtension(std::make_unique<lumio::sim::RelayBoard>(board, options->relayChannels));
+    else
+        board.setExtension(std::make_unique<lumio::sim::FirmwareTarget>(options->address, options->chip));
     lumio::boardsim::installStopSignals();
     return lumio::boardsim::runBoardServer(*options, board);
 }

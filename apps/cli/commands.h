@@ -31,6 +31,7 @@ int runAddress(const Arguments& arguments);
 int runInfo(const Arguments& arguments);
 int runLock(const Arguments& arguments);
 int runUnlock(const Arguments& arguments);
+int runFirmware(const Arguments& arguments);
 
 // Takes "--edition current|classic" out of `arguments` (current when absent). Nothing, with `error`
 // set, when the option has no known edition after it.

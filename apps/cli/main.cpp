@@ -32,6 +32,10 @@ const std::vector<Command>& commands() {
          runLock},
         {"unlock", "lumio unlock [--password-file F] LINK\n"
                    "                                unlock the board's program", runUnlock},
+        {"firmware", "lumio firmware [--image-dir DIR] [--fast] [--yes] LINK\n"
+                     "                                replace the board's processor firmware with the image for its chip\n"
+                     "                                (<chip>.bin from DIR; --fast: transfer at 115200 baud; --yes: do not ask)",
+         runFirmware},
     };
     return list;
 }

@@ -34,7 +34,7 @@ const DeviceSession::Route& DeviceSession::routeOf(LinkOperation operation) {
         {LinkOperation::WizardSend, Intake::CrcFrames, &DeviceSession::onWizardFrame, false},
         {LinkOperation::DebugTerminal, Intake::Terminal, nullptr, false},
         {LinkOperation::HardwareInfo2, Intake::CrcFrames, &DeviceSession::onHardwareInfo2Frame, true},
-        {LinkOperation::FirmwareUpgrade, Intake::CrcFrames, nullptr, false},
+        {LinkOperation::FirmwareUpgrade, Intake::CrcFrames, &DeviceSession::onFirmwareFrame, false},
     };
     const auto found = std::ranges::find(kRoutes, operation, &Route::operation);
     return found != std::end(kRoutes) ? *found : kRoutes[0];
@@ -68,6 +68,7 @@ void DeviceSession::begin(LinkOperation operation, Effects& effects) {
         effects.emplace_back(std::in_place_type<OperationEnded>, OperationEnded{operation_, Outcome::Replaced});
     }
     clearWrite();
+    upgrade_ = UpgradeState{};
     readBuffer_.clear();
     readSilenceTicks_ = 0;
     noAnswerTicks_ = routeOf(operation).singleReply ? kNoAnswerTicks : 0;
@@ -118,6 +119,7 @@ Effects DeviceSession::tick() {
     tickWrite(effects);
     tickRead(effects);
     tickNoAnswer(effects);
+    tickFirmware(effects);
     return effects;
 }
 

@@ -22,10 +22,12 @@
 #include <array>
 #include <ctime>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/edition.h"
+#include "core/link/firmware_image.h"
 #include "core/link/frame_assembler.h"
 #include "core/link/frames.h"
 #include "core/link/link_effects.h"
@@ -51,6 +53,17 @@ inline constexpr int kReadSilenceTicks = 50;
 inline constexpr int kNoAnswerTicks = 30;
 inline constexpr size_t kPasswordLimit = 100;
 inline constexpr std::uint32_t kInitialProgressRange = 50;
+// Firmware upgrade: ticks from the preamble to the identify request, ticks after the board's last reply
+// before the port returns to the configured rate, ticks without a reply before the upgrade is given up.
+inline constexpr int kFirmwareStartTicks = 3;
+inline constexpr int kFirmwareBaudRestoreTicks = 10;
+inline constexpr int kFirmwareStallTicks = 30;
+inline constexpr std::uint32_t kFirmwareFastBaud = 115200;
+// The board switches its port to 115200 this long after the identify request of the fast variant.
+inline constexpr std::uint32_t kFirmwareBaudSwitchMilliseconds = 50;
+
+// The two upgrade commands: at the configured rate, or switching both ends to 115200 for the transfer.
+enum class FirmwareRate : std::uint8_t { Configured, Fast };
 
 class DeviceSession {
 public:
@@ -87,6 +100,24 @@ public:
     // Remote learning, started by the statement editor.
     Effects learnRemote(RemoteCodeKind kind);
 
+    // --- firmware upgrade ---
+    // The caller asked firmwareQuestionText() first. Returns the port to `configuredBaud`, sends the
+    // attention preamble alone and, three ticks later, asks the board for its chip. With the chip's image
+    // found in `catalog` the session emits ConfirmFirmware and waits for confirmFirmware(); nothing of the
+    // image goes out before. 30 ticks without a reply end the upgrade with a message.
+    Effects firmwareUpgrade(FirmwareRate rate, FirmwareCatalog catalog, std::uint32_t configuredBaud);
+    Effects confirmFirmware(bool proceed);
+    bool awaitingFirmwareConfirmation() const { return upgrade_.awaitingConfirmation; }
+
+    // --- debug terminal and command wizard ---
+    // Received bytes go to the terminal while Idle or DebugTerminal.
+    Effects openTerminal();
+    // Closing the terminal returns DebugTerminal to Idle; another pending operation goes on.
+    Effects closeTerminal();
+    // Raw sends: the bytes as they are (no address, no check), after the preamble if one is armed.
+    Effects terminalSend(ByteView bytes);
+    Effects wizardSend(ByteView bytes);
+
     // --- input ---
     Effects receive(ByteView bytes);
     Effects tick();
@@ -100,6 +131,22 @@ private:
         int resendBudget = 0;
     };
 
+    struct UpgradeState {
+        FirmwareCatalog catalog;
+        Bytes image;
+        std::string chipName;
+        std::uint16_t baudCode = 0;  // 0, or 1152 for 115200 (rate = code x 100)
+        std::uint32_t step = 0;
+        std::uint32_t blockTotal = 0;
+        int startCountdown = 0;
+        int stallTicks = 0;
+        bool awaitingConfirmation = false;
+        // Fast variant: the port switches to 115200 50 ms after the identify request; the chip's reply is
+        // acted on from the next tick, so nothing more is sent before the switch.
+        bool switchPending = false;
+        std::optional<Bytes> chipReply;
+    };
+
     DeviceSessionConfig config_;
     Bytes preamble_;
     std::uint8_t moduleAddress_;
@@ -110,6 +157,10 @@ private:
     Progress progress_{kInitialProgressRange, 0};
 
     WriteState write_;
+    UpgradeState upgrade_;
+    // Timer 2 of the upgrade: runs on after the upgrade ended, so the port always returns to this rate.
+    int baudRestoreCountdown_ = 0;
+    std::uint32_t configuredBaud_ = 0;
     Bytes readBuffer_;
     int readSilenceTicks_ = 0;
     int noAnswerTicks_ = 0;
@@ -149,6 +200,15 @@ private:
     void onLearnFrame(ByteView frame, Effects& effects);
     void onWizardFrame(ByteView frame, Effects& effects);
     void tickNoAnswer(Effects& effects);
+
+    // Firmware upgrade.
+    Effects rawSend(LinkOperation operation, ByteView bytes);
+    void onFirmwareFrame(ByteView frame, Effects& effects);
+    void onChipNamed(ByteView chipName, Effects& effects);
+    void firmwareStep(Effects& effects);
+    void endFirmware(Outcome outcome, Effects& effects);
+    void restoreBaud(Effects& effects);
+    void tickFirmware(Effects& effects);
 };
 
 }  // namespace lumio

@@ -81,8 +81,25 @@ struct OperationEnded {
     friend bool operator==(const OperationEnded&, const OperationEnded&) = default;
 };
 
+// Serial links only: wait `delayMilliseconds` without blocking, let the output drain, then set the port to
+// `baud`. A network link ignores it.
+struct ChangeBaud {
+    std::uint32_t baud = 0;
+    std::uint32_t delayMilliseconds = 0;
+    friend bool operator==(const ChangeBaud&, const ChangeBaud&) = default;
+};
+
+// The firmware upgrade found the image for the board's chip: ask the user (chip, image source and size
+// shown) and answer with DeviceSession::confirmFirmware. Nothing of the image is sent before that.
+struct ConfirmFirmware {
+    std::string chipName;  // as the board reported it
+    std::string source;    // where the image comes from (GBK text)
+    std::uint32_t size = 0;
+    friend bool operator==(const ConfirmFirmware&, const ConfirmFirmware&) = default;
+};
+
 using Effect = std::variant<SendBytes, ShowMessage, ShowNote, Progress, ImageRead, OpenReport, CodeLearned,
-                            TerminalBytes, OperationEnded>;
+                            TerminalBytes, OperationEnded, ChangeBaud, ConfirmFirmware>;
 using Effects = std::vector<Effect>;
 
 const char* outcomeName(Outcome outcome);

@@ -183,6 +183,28 @@ def over_pty():
           "--verbose logs the frames in and out")
 
 
+def relay_and_chip():
+    board = Board("--tcp", "0", "--relay", "8", "--verbose")
+    link = Link(port=board.port)
+    link.send(bytes.fromhex("5501120000000169"))
+    check(link.receive(8) == bytes.fromhex("220100000001082C"), "relay mode: closing channel 1 answers with the status")
+    link.send(bytes.fromhex("5501330000000089"))
+    check(link.receive(1, wait=0.5) == b"", "relay mode: a command without reply gets none")
+    link.close()
+    board.stop()
+    check("relay: command 33, channels now 00000000 (no reply asked)" in board.process.stdout.read().decode(),
+          "--verbose tells what the relay board did")
+
+    board = Board("--tcp", "0", "--chip", "stm32g0b0")
+    link = Link(port=board.port)
+    link.send(framed([1, 0x69, 0, 101, 0, 0]))
+    check(counted_reply(link) == framed([1, 0x69, 9], b"stm32g0b0"), "--chip: register 101 names the chip")
+    link.close()
+    board.stop()
+    process = subprocess.run([SIM, "--tcp", "0", "--relay", "33"], capture_output=True, timeout=WAIT)
+    check(process.returncode == 2, "--relay takes 1..32 channels")
+
+
 def faults():
     board = Board("--tcp", "0", "--faults", "drop=1")
     link = Link(port=board.port)
@@ -214,6 +236,7 @@ def main():
     command_line()
     over_tcp()
     over_pty()
+    relay_and_chip()
     faults()
     if failures:
         print(f"{len(failures)} check(s) failed")

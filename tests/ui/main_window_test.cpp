@@ -314,8 +314,8 @@ private slots:
             QCOMPARE(entries, menu.entries);
         }
         QVERIFY(action("actionReadAll")->isEnabled());
-        // Features still to come are visible and disabled.
-        QVERIFY(!action("actionFirmwareUpgrade")->isEnabled());
+        for (const char* tool : {"actionFirmwareUpgrade", "actionFirmwareUpgrade115200", "actionCommandWizard", "actionDebugTerminal"})
+            QVERIFY2(action(tool)->isEnabled(), tool);
         QVERIFY(action("actionFunctionList")->isEnabled());
         QVERIFY(action("actionComSettings")->isEnabled());
         QVERIFY(action("actionDeleteAll")->isEnabled());

@@ -1,4 +1,5 @@
 #include "ui/app/main_window.h"
+#include "ui/tools/tool_windows.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -66,6 +67,7 @@ CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     buildContextMenu();
     statementEditor_ = attachStatementEditor(*this);
     linkPanel_ = new LinkPanel(*this, settingsStore_);
+    wireToolMenus(*this);
     updateTitle();
     refreshMainList();
     updateEditActions();

@@ -58,13 +58,13 @@ public slots:
     void setVerifyAfterWrite(bool on);
     // After OK in the settings dialog, changed or not: the link is applied again and its state shown.
     void applyConfirmedSettings();
+    // The link follows the window's settings (port, baud, address, mode); an open pipe is not moved.
+    void followSettings();
 
 private:
     void wireControls();
     void wireMenu();
     void wireLink();
-    // The link follows the window's settings (port, baud, address, mode); an open pipe is not moved.
-    void followSettings();
     void showState();
     void inform(const QString& text, const QString& caption = {});
     QString targetCaption() const;  // "警告 目标地址%u"

@@ -1,0 +1,135 @@
+// The 工具 and 固件升级 menus of the main window against lumio-board-sim as a real process over TCP.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "tests/e2e/sim_process.h"
+#include "tests/ui/support/scripted_prompter.h"
+#include "ui/app/main_window.h"
+#include "ui/app/settings_store.h"
+#include "ui/link/link_panel.h"
+#include "ui/tools/terminal_dialog.h"
+
+using namespace lumio;
+using namespace lumio::testing;
+using lumio::test::SimProcess;
+
+namespace {
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+}  // namespace
+
+class WindowToolsE2eTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        sim_ = std::make_unique<SimProcess>();
+        prompter_ = std::make_unique<ScriptedPrompter>();
+    }
+
+    void cleanup() {
+        window_.reset();
+        sim_.reset();
+        prompter_.reset();
+        folder_.reset();
+    }
+
+    void firmwareUpgradeFromTheMenu() {
+        QVERIFY(sim_->start({QStringLiteral("--chip"), QStringLiteral("stm32g0b0")}));
+        // A short image: the whole-size transfers are covered by lumio firmware and the board model.
+        QByteArray image(5000, '\0');
+        for (int i = 0; i < image.size(); ++i) image[i] = static_cast<char>(i * 13);
+        QVERIFY(QDir().mkpath(path("images")));
+        QVERIFY(writeFile(path("images/stm32g0b0.bin"), image));
+        openWindow();
+        // The question, then the chip, image and size: both answered Yes.
+        prompter_->yes().yes();
+        QStringList endings;
+        connect(&window_->linkPanel()->link(), &DeviceLink::operationEnded, this,
+                [&endings](LinkOperation operation, Outcome outcome) {
+                    endings << QStringLiteral("%1 %2").arg(linkOperationName(operation), outcomeName(outcome));
+                });
+        window_->findChild<QAction*>(QStringLiteral("actionFirmwareUpgrade"))->trigger();
+        const bool done = QTest::qWaitFor([&] { return informed(text("固件已更新为当前适用版本！")); }, 20000);
+        QVERIFY2(done, qPrintable(promptsText() + QStringLiteral("\nended: ") + endings.join(QStringLiteral(", "))));
+        QCOMPARE(prompter_->prompts[0].text, text("确认要升级处理器固件为当前适配版本吗？"));
+        QCOMPARE(prompter_->prompts[0].caption, text("警告"));
+        QVERIFY2(prompter_->prompts[1].text.contains(QStringLiteral("stm32g0b0")) &&
+                     prompter_->prompts[1].text.contains(QStringLiteral("5000")),
+                 qPrintable(prompter_->prompts[1].text));
+        QCOMPARE(window_->linkPanel()->link().operation(), LinkOperation::Idle);
+    }
+
+    void debugTerminalSendsAndShowsTheReply() {
+        QVERIFY(sim_->start());
+        openWindow();
+        auto* entry = window_->findChild<QAction*>(QStringLiteral("actionDebugTerminal"));
+        entry->trigger();
+        entry->trigger();
+        const QList<Ctiaoshi_helper_dlg*> terminals = window_->findChildren<Ctiaoshi_helper_dlg*>();
+        QCOMPARE(terminals.size(), 1);
+        Ctiaoshi_helper_dlg& terminal = *terminals.front();
+        QCOMPARE(window_->linkPanel()->link().operation(), LinkOperation::DebugTerminal);
+        qobject_cast<QCheckBox*>(terminal.control(1064))->setChecked(true);
+        qobject_cast<QCheckBox*>(terminal.control(1057))->setChecked(true);
+        // Read the board clock by hand: the reply is 01 69 07 and seven bytes.
+        qobject_cast<QLineEdit*>(terminal.control(1056))->setText(QStringLiteral("1 69 0 15 0 0 4C 7"));
+        qobject_cast<QPushButton*>(terminal.control(1055))->click();
+        auto* received = qobject_cast<QPlainTextEdit*>(terminal.control(1027));
+        QVERIFY(QTest::qWaitFor([&] { return received->toPlainText().startsWith(QStringLiteral("01 69 07 ")); }, 5000));
+        terminal.close();
+        QCOMPARE(window_->linkPanel()->link().operation(), LinkOperation::Idle);
+    }
+
+private:
+    QString path(const char* name) const { return folder_->filePath(QString::fromLatin1(name)); }
+
+    void openWindow() {
+        const QString settings = QStringLiteral("[canshu_v2]\r\ncom_or_tcp=1\r\nsocket_port=%1\r\nip=127.0.0.1\r\n"
+                                                "firmware_dir=%2\r\n")
+                                     .arg(sim_->tcpPort())
+                                     .arg(path("images"));
+        QVERIFY(writeFile(path("zt_lumio.ini"), settings.toUtf8()));
+        window_ = std::make_unique<CMy1Dlg>(Edition::Current, nullptr, SettingsStore(path("zt_lumio.ini")));
+        window_->setPrompter(prompter_.get());
+        qobject_cast<QPushButton*>(window_->control(1008))->click();
+        QVERIFY(QTest::qWaitFor(
+            [&] { return qobject_cast<QPushButton*>(window_->control(1008))->text() == text("网络已连接"); }, 5000));
+    }
+
+    QString promptsText() const {
+        QStringList lines;
+        for (const Prompt& prompt : prompter_->prompts) lines << prompt.caption + QStringLiteral(": ") + prompt.text;
+        return lines.join(QLatin1Char('\n'));
+    }
+
+    bool informed(const QString& message) const {
+        for (const Prompt& prompt : prompter_->prompts)
+            if (prompt.kind == Prompt::Inform && prompt.text == message) return true;
+        return false;
+    }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<SimProcess> sim_;
+    std::unique_ptr<ScriptedPrompter> prompter_;
+    std::unique_ptr<CMy1Dlg> window_;
+};
+
+QTEST_MAIN(WindowToolsE2eTest)
+#include "window_tools_e2e_test.moc"
