@@ -6,6 +6,7 @@
 #include "core/edition_profile.h"
 #include "ui/app/app_icon.h"
 #include "ui/app/main_window.h"
+#include "ui/app/qt_translations.h"
 
 namespace lumio {
 
@@ -13,6 +14,7 @@ CMy1App::CMy1App(int& argc, char** argv, Edition edition) : QApplication(argc, a
     setApplicationName(QString::fromUtf8(editionProfile(edition).applicationName));
     setApplicationVersion(QStringLiteral(LUMIO_VERSION));
     setWindowIcon(appIcon());
+    installQtTranslations(*this);
 }
 
 int CMy1App::run(const std::function<void(CMy1Dlg&)>& prepare) {
