@@ -117,7 +117,7 @@ private slots:
         QVERIFY(window->windowTitle().startsWith(u("Lumio工具 V1.461")));
         QStringList top;
         for (const QAction* entry : window->menuBar()->actions()) top << entry->text();
-        QCOMPARE(top, (QStringList{u("文件"), u("编辑"), u("设置"), u("工具"), u("通信"), u("帮助")}));
+        QCOMPARE(top, (QStringList{u("文件(&F)"), u("编辑(&E)"), u("设置(&S)"), u("工具(&T)"), u("通信(&C)"), u("帮助(&H)")}));
         const struct {
             const char* menu;
             QStringList entries;
@@ -309,7 +309,7 @@ private slots:
                 static_cast<QComboBox*>(editor.control(1042))->setCurrentIndex(1);
                 static_cast<QPushButton*>(editor.control(confirm ? 1 : 2))->click();
             });
-            emit list()->lineDoubleClicked();
+            emit list()->editRequested();
             if (!confirm) {
                 QVERIFY(!window->history().canUndo());
                 QVERIFY(!window->isModified());

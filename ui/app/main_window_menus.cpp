@@ -136,6 +136,9 @@ void CMy1Dlg::replaceMenus(QMenuBar* bar, QMenu* context) {
     undoAction_ = nullptr;
     redoAction_ = nullptr;
     setMenuBar(bar);
+    // F10 opens the first menu of the bar now shown.
+    if (auto* menuKey = findChild<QAction*>(QStringLiteral("actionMenuKey"), Qt::FindDirectChildrenOnly))
+        connect(menuKey, &QAction::triggered, bar, [bar] { bar->setActiveAction(bar->actions().constFirst()); });
     delete contextMenu_;
     contextMenu_ = context;
     contextMenu_->setParent(this, contextMenu_->windowFlags());

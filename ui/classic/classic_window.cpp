@@ -28,7 +28,7 @@ QMenu* topMenu(QMenuBar* bar, const char* caption, const char* name) {
 }
 
 void buildFileMenu(QMenuBar* bar, CMy1Dlg& window) {
-    QMenu* file = topMenu(bar, "文件", "fileMenu");
+    QMenu* file = topMenu(bar, "文件(&F)", "fileMenu");
     addEntry(file, "新建", "actionNew", &window, &CMy1Dlg::newProgram)->setShortcut(QKeySequence::New);
     addEntry(file, "打开", "actionOpen", &window, &CMy1Dlg::openProgram)->setShortcut(QKeySequence::Open);
     addEntry(file, "保存", "actionSave", &window, &CMy1Dlg::save)->setShortcut(QKeySequence::Save);
@@ -44,7 +44,7 @@ void buildFileMenu(QMenuBar* bar, CMy1Dlg& window) {
 }
 
 void buildEditMenu(QMenuBar* bar, CMy1Dlg& window) {
-    QMenu* edit = topMenu(bar, "编辑", "editMenu");
+    QMenu* edit = topMenu(bar, "编辑(&E)", "editMenu");
     addEntry(edit, "删除", "actionDelete", &window, &CMy1Dlg::deleteSelected);
     addEntry(edit, "删除全部", "actionDeleteAll", &window, &CMy1Dlg::deleteAll);
     edit->addSeparator();
@@ -56,7 +56,7 @@ void buildEditMenu(QMenuBar* bar, CMy1Dlg& window) {
 }
 
 void buildSettingsMenu(QMenuBar* bar, CMy1Dlg& window) {
-    QMenu* settings = topMenu(bar, "设置", "settingsMenu");
+    QMenu* settings = topMenu(bar, "设置(&S)", "settingsMenu");
     addEntry(settings, "通讯设置", "actionComSettings", &window, &CMy1Dlg::openComSettings);
     addCommand(settings, "函数列表", "actionFunctionList", &window, [&window] { openFunctionList(window); });
     addCommand(settings, window.profile().namingEntry, "actionRename", &window, [&window] { openGlobalNaming(window); });
@@ -64,7 +64,7 @@ void buildSettingsMenu(QMenuBar* bar, CMy1Dlg& window) {
 }
 
 void buildToolsMenu(QMenuBar* bar, CMy1Dlg& window) {
-    QMenu* tools = topMenu(bar, "工具", "toolsMenu");
+    QMenu* tools = topMenu(bar, "工具(&T)", "toolsMenu");
     QMenu* special = addSubmenu(tools, "特殊添加", "specialAddMenu");
     addCommand(special, "添加到选中项之前", "actionAddBefore", &window, [&window] { addBesideSelection(window, true); });
     addCommand(special, "添加到选中项之后", "actionAddAfter", &window, [&window] { addBesideSelection(window, false); });
@@ -74,7 +74,7 @@ void buildToolsMenu(QMenuBar* bar, CMy1Dlg& window) {
 }
 
 void buildLinkMenu(QMenuBar* bar) {
-    QMenu* link = topMenu(bar, "通信", "linkMenu");
+    QMenu* link = topMenu(bar, "通信(&C)", "linkMenu");
     addDisabled(link, "读取全部", "actionReadAll");
     addDisabled(link, "写入全部", "actionWriteAll");
     link->addSeparator();
@@ -93,7 +93,7 @@ void buildLinkMenu(QMenuBar* bar) {
 }
 
 void buildHelpMenu(QMenuBar* bar, CMy1Dlg& window) {
-    QMenu* help = topMenu(bar, "帮助", "helpMenu");
+    QMenu* help = topMenu(bar, "帮助(&H)", "helpMenu");
     addDisabled(help, "说明文档另存为", "actionSaveManual");
     addDisabled(help, "例程文件另存为", "actionSaveExamples");
     // The About entry of the window menu on the system the editor first ran on lives here.
