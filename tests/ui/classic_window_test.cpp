@@ -132,7 +132,7 @@ private slots:
             {"linkMenu", {u("读取全部"), u("写入全部"), "-", u("校准时间"), u("读取模块时间"), u("设备加密"), u("设备解密"),
                           u("地址操作>"), u("读取硬件信息"), u("读取硬件信息2"), "-", u("读取网络信息"), u("读取ID")}},
             {"addressMenu", {u("读地址"), u("写地址(上电10秒以内)")}},
-            {"helpMenu", {u("说明文档另存为"), u("例程文件另存为"), "-", u("关于 Lumio工具(&A)...")}},
+            {"helpMenu", {u("说明文档另存为"), u("例程文件另存为"), u("升级记录"), "-", u("关于 Lumio工具(&A)...")}},
             {"mainContextMenu", {u("剪切"), u("复制"), u("粘贴"), u("设置颜色>"), "-", u("导入语句块")}},
             {"contextColourMenu", {u("黑色（默认）"), u("蓝色"), u("红色"), u("绿色")}},
         };
@@ -347,6 +347,41 @@ private slots:
         trigger("actionViewText");
         QCOMPARE(seen, shown.join(QLatin1Char('\n')));
         QVERIFY(!window->isModified());
+    }
+
+    void helpEntriesSaveTheEmbeddedDocuments() {
+        const struct {
+            const char* entry;
+            const char* chosen;
+            const char* written;
+            const char* proposed;
+            QByteArray magic;
+        } documents[] = {
+            {"actionSaveManual", "手册", "手册.pdf", "Lumio使用说明V1.0.pdf", "%PDF"},
+            {"actionSaveManual", "again.pdf", "again.pdf", "Lumio使用说明V1.0.pdf", "%PDF"},
+            {"actionSaveExamples", "例程", "例程.rar", "Lumio例程压缩包V1.0.rar", "Rar!"},
+        };
+        for (const auto& document : documents) {
+            prompter.reset();
+            prompter.file(path(document.chosen));
+            trigger(document.entry);
+            QCOMPARE(prompter.prompts.size(), 1);
+            QCOMPARE(prompter.prompts[0].kind, Prompt::SaveFile);
+            QVERIFY(prompter.prompts[0].caption.endsWith(u(document.proposed)));
+            QFile written(path(document.written));
+            QVERIFY2(written.open(QIODevice::ReadOnly), document.written);
+            QVERIFY(written.read(4) == document.magic);
+        }
+        QString history;
+        bool readOnly = false;
+        whenModal<CListingTextDlg>([&](CListingTextDlg& dialog) {
+            history = dialog.windowTitle();
+            readOnly = dialog.findChild<QPlainTextEdit*>()->isReadOnly() && !dialog.text().isEmpty();
+            dialog.reject();
+        });
+        trigger("actionChangeHistory");
+        QCOMPARE(history, u("升级记录"));
+        QVERIFY(readOnly);
     }
 
     void importsAtSelectionAndAtEnd() {

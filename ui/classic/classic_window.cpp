@@ -1,6 +1,7 @@
 #include "ui/classic/classic_window.h"
 
 #include <QAction>
+#include <QDir>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include "ui/app/menu_entries.h"
 #include "ui/app/qt_text.h"
 #include "ui/app/statement_list.h"
+#include "ui/classic/embedded_document_file.h"
 #include "ui/classic/listing_text_dialog.h"
 #include "ui/dialogs/list_windows.h"
 #include "ui/dialogs/statement_editor_wiring.h"
@@ -94,8 +96,11 @@ void buildLinkMenu(QMenuBar* bar) {
 
 void buildHelpMenu(QMenuBar* bar, CMy1Dlg& window) {
     QMenu* help = topMenu(bar, "帮助(&H)", "helpMenu");
-    addDisabled(help, "说明文档另存为", "actionSaveManual");
-    addDisabled(help, "例程文件另存为", "actionSaveExamples");
+    addCommand(help, "说明文档另存为", "actionSaveManual", &window,
+               [&window] { saveDocument(window, EmbeddedDocument::Manual); });
+    addCommand(help, "例程文件另存为", "actionSaveExamples", &window,
+               [&window] { saveDocument(window, EmbeddedDocument::ExampleArchive); });
+    addCommand(help, "升级记录", "actionChangeHistory", &window, [&window] { showChangeHistory(window); });
     // The About entry of the window menu on the system the editor first ran on lives here.
     help->addSeparator();
     addEntry(help, "关于 Lumio工具(&A)...", "actionAbout", &window, &CMy1Dlg::showAbout);
@@ -153,7 +158,23 @@ void addBesideSelection(CMy1Dlg& window, bool before) {
 void showListingText(CMy1Dlg& window) {
     QStringList lines;
     for (const std::string& line : listingRows(window.program().main, window.langContext()).texts) lines << fromGbk(line);
-    CListingTextDlg dialog(lines.join(QLatin1Char('\n')), &window);
+    CListingTextDlg dialog(text("查看文本"), lines.join(QLatin1Char('\n')), &window);
+    dialog.exec();
+}
+
+void saveDocument(CMy1Dlg& window, EmbeddedDocument document) {
+    const EmbeddedDocumentSave save = embeddedDocumentSave(document);
+    // The dialog starts on the proposed name in the last folder used.
+    const QString proposed = QDir(window.lastFolder()).filePath(fromGbk(save.proposedName));
+    const QString chosen = window.prompter().saveFileName(fileFilterFrom(fromGbk(save.filter)), proposed);
+    if (chosen.isEmpty()) return;
+    const auto saved = saveEmbeddedDocument(document, chosen);
+    if (!saved) window.prompter().inform(saved.error(), text("错误"));
+}
+
+void showChangeHistory(CMy1Dlg& window) {
+    CListingTextDlg dialog(text("升级记录"), changeHistoryText(), &window);
+    dialog.setReadOnly(true);
     dialog.exec();
 }
 

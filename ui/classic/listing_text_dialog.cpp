@@ -9,10 +9,10 @@
 
 namespace lumio {
 
-CListingTextDlg::CListingTextDlg(const QString& listing, QWidget* parent) : QDialog(parent) {
+CListingTextDlg::CListingTextDlg(const QString& title, const QString& listing, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CListingTextDlg"));
     setProperty("resourceId", 160);
-    setWindowTitle(QString::fromUtf8("查看文本"));
+    setWindowTitle(title);
     edit_ = new QPlainTextEdit(this);
     edit_->setObjectName(QStringLiteral("listingText"));
     edit_->setFont(listingFont());
@@ -28,6 +28,8 @@ CListingTextDlg::CListingTextDlg(const QString& listing, QWidget* parent) : QDia
     layout->addWidget(buttons);
     resize(720, 520);
 }
+
+void CListingTextDlg::setReadOnly(bool readOnly) { edit_->setReadOnly(readOnly); }
 
 QString CListingTextDlg::text() const { return edit_->toPlainText(); }
 
