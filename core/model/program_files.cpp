@@ -110,7 +110,7 @@ Expected<std::filesystem::path, FileIoFailure> saveProgramFile(const Program& pr
     return written;
 }
 
-Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesystem::path& path) {
+Expected<Bytes, FileFailure> readBlockFile(const std::filesystem::path& path) {
     if (!hasExtension(path, kBlockFileExtension)) return unexpected(FileFailure{FileError::Extension, {}});
     auto head = readFilePrefix(path, 6);
     if (!head) return unexpected(FileFailure{FileError::Unreadable, head.error()});
@@ -120,9 +120,16 @@ Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesy
     auto bytes = readFilePrefix(path, size_t{length} + 2);
     if (!bytes) return unexpected(FileFailure{FileError::Unreadable, bytes.error()});
     if (bytes->size() < size_t{length} + 2) return unexpected(FileFailure{FileError::Truncated, {}});
-    const ByteView image = ByteView(*bytes).substr(2);
-    if (readU16LowFirst(*bytes, 0) != FileSeal(image)) return unexpected(FileFailure{FileError::Seal, {}});
-    store.readImage(image);
+    if (readU16LowFirst(*bytes, 0) != FileSeal(ByteView(*bytes).substr(2)))
+        return unexpected(FileFailure{FileError::Seal, {}});
+    bytes->erase(0, 2);
+    return std::move(*bytes);
+}
+
+Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesystem::path& path) {
+    auto image = readBlockFile(path);
+    if (!image) return unexpected(image.error());
+    store.readImage(*image);
     return {};
 }
 

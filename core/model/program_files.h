@@ -56,6 +56,9 @@ UserMessage blockFileMessage(const FileFailure& failure);
 [[nodiscard]] Expected<std::filesystem::path, FileIoFailure> saveProgramFile(const Program& program, const std::filesystem::path& path,
                                                              Edition edition = Edition::Current);
 
+// Reads and checks a block file without loading it; gives its StoreImage (the bytes after the seal).
+[[nodiscard]] Expected<Bytes, FileFailure> readBlockFile(const std::filesystem::path& path);
+// Reads, checks and loads; the store is unchanged on failure.
 [[nodiscard]] Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesystem::path& path);
 // Appends ".hs5" when missing and replaces the file atomically. Returns the path written.
 [[nodiscard]] Expected<std::filesystem::path, FileIoFailure> saveBlockFile(const ProgramStore& store, const std::filesystem::path& path);

@@ -89,19 +89,9 @@ Bytes ProgramStore::image() const {
 
 void ProgramStore::readImage(ByteView source) {
     clear();
-    if (source.size() < 4) return;
-    const std::uint32_t length = readU32BigEndian(source, 0);
-    if (length >= kMinStoreImage && length <= kMaxStoreImage) {
-        const size_t end = std::min<size_t>(length, source.size());
-        size_t offset = kStoreHeaderSize;
-        while (offset < end) {
-            const size_t recordSize = byteAt(source, offset);
-            // A zero length byte would never advance; a record running past the image end is not ours.
-            if (recordSize == 0 || offset + recordSize > end) break;
-            statements.push_back(readStatementRecord(source.substr(offset, recordSize)));
-            offset += recordSize;
-        }
-    }
+    // Counting first costs a walk over the length bytes and saves the copies of a growing store.
+    statements.reserve(forEachStoreRecord(source, [](ByteView) {}));
+    forEachStoreRecord(source, [this](ByteView record) { statements.push_back(readStatementRecord(record)); });
     storeId = 0;
     recomputeDepths();
 }
