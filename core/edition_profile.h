@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
-#include <string_view>
 
 #include "core/edition.h"
 #include "core/model/store_ref.h"
@@ -34,6 +33,8 @@ struct EditionProfile {
     bool refusesSystemWords;      // a new name may not equal a reserved system word
     StatementEditorStyle statementEditor;
     const char* namingEntry;      // UTF-8 caption of the 设置 entry that opens the naming dialog
+    const char* namingTitle;      // UTF-8 caption of the global naming dialog
+    bool hasLineColours;          // the 设置颜色 entries that set the colour code of lines
     std::span<const NameCategory> nameCategories;  // in list order
 
     // Whether a program of this edition has `store`.

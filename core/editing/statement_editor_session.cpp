@@ -82,7 +82,8 @@ std::vector<std::string> param3Examples(const Statement& statement) {
 
 std::string learnedCodeText(ByteView code) { return "{" + trimBlanks(hexPairs(code)) + "}"; }
 
-StatementEditorSession::StatementEditorSession(ProgramDocument& document) : document_(document) {}
+StatementEditorSession::StatementEditorSession(ProgramDocument& document, WriteBack writeBack)
+    : document_(document), writeBack_(writeBack) {}
 
 void StatementEditorSession::open(StoreRef store, int index, bool isNew, StatementListView* view) {
     Statement statement;
@@ -102,6 +103,7 @@ void StatementEditorSession::loadStatement(StoreRef store, int index, const Stat
     commentText_.clear();
 
     isNew_ = isNew;
+    insertPosition_.reset();
     statement_ = isNew ? Statement{} : statement;
     store_ = store;
     index_ = index;
@@ -110,6 +112,11 @@ void StatementEditorSession::loadStatement(StoreRef store, int index, const Stat
     group_ = document_.newGroup();
     orChecked_ = statement_.orWithPrevious != 0;
     fillLists(FillFrom::Kinds);
+}
+
+void StatementEditorSession::openNewAt(StoreRef store, size_t position, StatementListView* view) {
+    loadStatement(store, -1, Statement{}, true, view);
+    insertPosition_ = position;
 }
 
 StatementEditorSession::Parts StatementEditorSession::fillLists(FillFrom from) {
@@ -207,13 +214,14 @@ void StatementEditorSession::applyEdit() {
         encodeActionParam(statement_, text, lang);
     else
         encodeConditionParam(statement_, text, lang);
-    if (!isNew_) writeBack();
+    if (!isNew_ && writeBack_ == WriteBack::Live) writeBack();
 }
 
 void StatementEditorSession::writeBack() {
     if (!view_) return;
     const ProgramStore& shown = target();
-    const int line = view_->highestSelected();
+    // The modal editor replaces the line it was opened on; the live one follows the selection.
+    const int line = writeBack_ == WriteBack::OnConfirm ? index_ : view_->highestSelected();
     if (line < 0 || static_cast<size_t>(line) >= shown.count()) return;
     const size_t at = static_cast<size_t>(line);
     const Statement& before = shown[at];
@@ -231,7 +239,8 @@ void StatementEditorSession::insertNew() {
     const ProgramStore& shown = target();
     const int highest = view_->highestSelected();
     const bool after = highest >= 0 && static_cast<size_t>(highest) < shown.count();
-    const size_t position = after ? static_cast<size_t>(highest) + 1 : shown.count();
+    const size_t position =
+        std::min(insertPosition_.value_or(after ? static_cast<size_t>(highest) + 1 : shown.count()), shown.count());
     ListingUpdate update;
     update.line = static_cast<int>(position);
     update.topLine = view_->topLine();
@@ -241,7 +250,10 @@ void StatementEditorSession::insertNew() {
 
 void StatementEditorSession::confirm() {
     applyEdit();
-    if (isNew_) insertNew();
+    if (isNew_)
+        insertNew();
+    else if (writeBack_ == WriteBack::OnConfirm)
+        writeBack();
 }
 
 void StatementEditorSession::cancel() {

@@ -60,7 +60,11 @@ public:
     };
     using Parts = unsigned;
 
-    explicit StatementEditorSession(ProgramDocument& document);
+    // When the statement goes into its store: at every change in edit mode (the modeless editor), or
+    // only on confirm, as one edit step (the modal editor, where cancel leaves the program untouched).
+    enum class WriteBack { Live, OnConfirm };
+
+    explicit StatementEditorSession(ProgramDocument& document, WriteBack writeBack = WriteBack::Live);
 
     // Fills the editor with the statement at `index` of `store` (a blank statement when the index
     // lies outside the store, and always in add mode), written back to the store and shown through `view`.
@@ -68,6 +72,9 @@ public:
     // Fills the editor with `statement`: the lists, the 参数3 text and the comment; a blank statement
     // in add mode. A new statement therefore starts as a condition with no kind chosen.
     void loadStatement(StoreRef store, int index, const Statement& statement, bool isNew, StatementListView* view);
+    // Add mode with a fixed place: on confirm the new statement is inserted at `position` of `store`
+    // (appended past its end) instead of after the highest selected line.
+    void openNewAt(StoreRef store, size_t position, StatementListView* view);
 
     // The user's choices. Each returns the parts to show again.
     Parts chooseAction(bool isAction);         // 条件/结果
@@ -79,7 +86,8 @@ public:
     Parts editComment(const std::string& text);  // 备注 (no write-back of its own)
 
     // 确认: applies the 参数3 text, and in add mode inserts the statement after the highest selected
-    // line (appended when nothing is selected).
+    // line (appended when nothing is selected) or at the place `openNewAt` fixed. Writing back only on
+    // confirm, edit mode replaces the statement the editor was opened on.
     void confirm();
     // 取消 or the close box: gives a visible function or thread list the focus. What edit mode has
     // written stays written.
@@ -123,8 +131,10 @@ private:
     const ProgramStore& target() const { return document_.store(store_); }
 
     ProgramDocument& document_;
+    const WriteBack writeBack_;
 
     Statement statement_;
+    std::optional<size_t> insertPosition_;
     StoreRef store_;
     int index_ = -1;
     bool isNew_ = true;

@@ -89,6 +89,24 @@ SpanChange insertLineChange(const ProgramStore& store, size_t position, Statemen
     return {std::min(position, store.count()), {}, {std::move(statement)}};
 }
 
+SpanChange colourChange(const ProgramStore& store, const std::vector<int>& selection, std::uint8_t code) {
+    const std::vector<size_t> lines = validSelection(selection, store.count());
+    if (lines.empty()) return {};
+    const size_t first = lines.front();
+    const size_t last = lines.back();
+    SpanChange change{first, {}, {}};
+    change.removed.assign(store.statements.begin() + static_cast<std::ptrdiff_t>(first),
+                          store.statements.begin() + static_cast<std::ptrdiff_t>(last + 1));
+    change.inserted = change.removed;
+    bool changed = false;
+    for (size_t line : lines) {
+        Statement& statement = change.inserted[line - first];
+        changed = changed || statement.colourCode != code;
+        statement.colourCode = code;
+    }
+    return changed ? change : SpanChange{};
+}
+
 void copySelection(const std::vector<int>& selection, const ProgramStore& store, ProgramStore& clipboard) {
     clipboard.clear();
     for (size_t line : validSelection(selection, store.count())) clipboard.statements.push_back(store[line]);

@@ -4,6 +4,7 @@
 // to apply and record in one move; the others apply it to a store of their own and return it.
 // Selections are line indices of the list showing the store, in any order; indices past the store are
 // ignored.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,10 @@ SpanChange replaceAllChange(const ProgramStore& store, std::vector<Statement> st
 // Statement `index` replaced by `statement`; inserting `statement` at `position` (count appends).
 SpanChange replaceLineChange(const ProgramStore& store, size_t index, Statement statement);
 SpanChange insertLineChange(const ProgramStore& store, size_t position, Statement statement);
+// Every selected statement given colour code `code` (0 none, 1 red, 2 green, 4 blue). The span runs
+// from the lowest to the highest selected line; lines between them that are not selected stay as
+// they are. Empty when nothing is selected or no selected line changes.
+SpanChange colourChange(const ProgramStore& store, const std::vector<int>& selection, std::uint8_t code);
 
 // Empties the clipboard, then copies store[i] for every selected i in ascending order.
 void copySelection(const std::vector<int>& selection, const ProgramStore& store, ProgramStore& clipboard);

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "core/edition_profile.h"
 #include "ui/app/app_icon.h"
 #include "ui/app/main_window.h"
 #include "ui/app/qt_translations.h"
@@ -10,14 +11,15 @@
 namespace lumio {
 
 CMy1App::CMy1App(int& argc, char** argv, Edition edition) : QApplication(argc, argv), edition_(edition) {
-    setApplicationName(QStringLiteral("lumio-editor"));
+    setApplicationName(QString::fromUtf8(editionProfile(edition).applicationName));
     setApplicationVersion(QStringLiteral(LUMIO_VERSION));
     setWindowIcon(appIcon());
     installQtTranslations(*this);
 }
 
-int CMy1App::run() {
+int CMy1App::run(const std::function<void(CMy1Dlg&)>& prepare) {
     CMy1Dlg window(edition_);
+    if (prepare) prepare(window);
     window.show();
     const QStringList arguments = QApplication::arguments().mid(1);
     if (!arguments.isEmpty()) window.openDroppedFile(QFileInfo(arguments.constFirst()).absoluteFilePath());

@@ -92,9 +92,26 @@ void ListController::insertBlockPair() {
 
 void ListController::insertAtCaret(const ProgramStore& statements) {
     // The caret line is the line holding the list's focus, 0 when nothing is selected.
-    const int caret = list_.highestSelected() < 0 ? 0 : std::max(list_.caretLine(), 0);
+    insertAfter(statements, list_.highestSelected() < 0 ? 0 : std::max(list_.caretLine(), 0));
+}
+
+void ListController::insertAtEnd(const ProgramStore& statements) {
+    // After the last line; an empty store takes them at the top.
+    insertAfter(statements, std::max(static_cast<int>(shown().count()) - 1, 0));
+}
+
+void ListController::setColour(std::uint8_t code) {
+    const std::vector<int> selected = list_.selectedLines();
+    if (selected.empty()) return;
     const int top = list_.topLine();
-    SpanChange change = insertStoreChange(shown(), statements, static_cast<size_t>(caret));
+    if (!apply(colourChange(shown(), selected, code))) return;
+    list_.selectLines(selected);
+    list_.setTopLine(top);
+}
+
+void ListController::insertAfter(const ProgramStore& statements, int line) {
+    const int top = list_.topLine();
+    SpanChange change = insertStoreChange(shown(), statements, static_cast<size_t>(line));
     const int first = static_cast<int>(change.position);
     const int count = static_cast<int>(change.inserted.size());
     apply(std::move(change));

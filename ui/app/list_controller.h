@@ -5,6 +5,7 @@
 // document holds it and applies it through the document; the list is shown again by the document's
 // notifier, and the command then sets the selection and the top line.
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -30,6 +31,11 @@ public:
     void insertBlockPair();
     // Inserts `statements` after the caret line (line 0 when nothing is selected) and selects them.
     void insertAtCaret(const ProgramStore& statements);
+    // Inserts `statements` after the last line (at the top of an empty store) and selects them.
+    void insertAtEnd(const ProgramStore& statements);
+    // Gives every selected line colour code `code`; nothing when nothing is selected. The top line
+    // and the selection stay.
+    void setColour(std::uint8_t code);
     // Replaces the whole store with `statements`.
     void replaceAll(const ProgramStore& statements);
 
@@ -44,6 +50,7 @@ private:
     const ProgramStore& shown() const { return document_.store(store_()); }
     bool apply(SpanChange change);
     void removeSelected(int topLine, int lowest);
+    void insertAfter(const ProgramStore& statements, int line);
 
     ProgramDocument& document_;
     Clist_command& list_;

@@ -5,6 +5,7 @@
 // reports goes through the prompter.
 #include <QMainWindow>
 #include <QString>
+#include <cstdint>
 #include <map>
 #include <memory>
 
@@ -25,6 +26,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QProgressBar;
 class QPushButton;
 
@@ -64,6 +66,9 @@ public:
     // The control with resource id `id`, null for none.
     QWidget* control(int id) const { return control(static_cast<MainControl>(id)); }
     QMenu* contextMenu() const { return contextMenu_; }
+    // An edition's own menus in place of the window's: `bar` becomes the menu bar and `context` the
+    // listing's context menu (both then owned by the window).
+    void replaceMenus(QMenuBar* bar, QMenu* context);
 
     QString titleText() const { return titleText_; }
     QString currentPath() const { return currentPath_; }
@@ -98,6 +103,10 @@ public slots:
     bool save();
     bool saveAs();
     void importBlockFile();
+    // Imports a block file after the last line of the main program (into an empty one at the top).
+    void importBlockFileAtEnd();
+    // Gives the selected lines of the main list colour code `code`.
+    void setLineColour(std::uint8_t code);
     void exportBlockFile();
     void deleteSelected();
     void deleteAll();

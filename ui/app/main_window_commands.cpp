@@ -133,6 +133,14 @@ void CMy1Dlg::importBlockFile() {
     if (const auto block = commands_->readBlock(path)) commands_->insertAtCaret(*block);
 }
 
+void CMy1Dlg::importBlockFileAtEnd() {
+    const QString path = prompter().openFileName(blockFilter(), lastFolder_);
+    if (path.isEmpty()) return;
+    if (const auto block = commands_->readBlock(path)) commands_->insertAtEnd(*block);
+}
+
+void CMy1Dlg::setLineColour(std::uint8_t code) { commands_->setColour(code); }
+
 void CMy1Dlg::insertExample(ExampleProgram example) { commands_->insertAtCaret(exampleProgram(example, langContext())); }
 
 void CMy1Dlg::deleteSelected() { commands_->deleteSelected(); }

@@ -7,6 +7,7 @@
 
 #include "core/editing/example_programs.h"
 #include "ui/app/main_window.h"
+#include "ui/app/menu_entries.h"
 #include "ui/app/qt_text.h"
 #include "ui/dialogs/list_windows.h"
 
@@ -14,37 +15,6 @@ namespace lumio {
 namespace {
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-// Adds an entry that runs `handler` on `receiver`.
-template <class Receiver, class Handler>
-QAction* addEntry(QMenu* menu, const char* caption, const char* name, Receiver* receiver, Handler handler) {
-    QAction* action = menu->addAction(text(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    QObject::connect(action, &QAction::triggered, receiver, [receiver, handler] { (receiver->*handler)(); });
-    return action;
-}
-
-// Adds an entry that runs `run`.
-template <class Run>
-QAction* addCommand(QMenu* menu, const char* caption, const char* name, QObject* context, Run run) {
-    QAction* action = menu->addAction(text(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    QObject::connect(action, &QAction::triggered, context, run);
-    return action;
-}
-
-QAction* addDisabled(QMenu* menu, const char* caption, const char* name) {
-    QAction* action = menu->addAction(text(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setEnabled(false);
-    return action;
-}
-
-QMenu* addSubmenu(QMenu* menu, const char* caption, const char* name) {
-    QMenu* submenu = menu->addMenu(text(caption));
-    submenu->setObjectName(QString::fromLatin1(name));
-    return submenu;
-}
 
 }  // namespace
 
@@ -159,6 +129,19 @@ void CMy1Dlg::buildContextMenu() {
     addEntry(file, "导入函数文件", "contextImport", this, &CMy1Dlg::importBlockFile);
     contextMenu_->addSeparator();
     addEntry(contextMenu_, "导入语句块", "contextBlockPair", this, &CMy1Dlg::insertBlockPair);
+}
+
+void CMy1Dlg::replaceMenus(QMenuBar* bar, QMenu* context) {
+    // The undo and redo entries go with the old bar.
+    undoAction_ = nullptr;
+    redoAction_ = nullptr;
+    setMenuBar(bar);
+    // F10 opens the first menu of the bar now shown.
+    if (auto* menuKey = findChild<QAction*>(QStringLiteral("actionMenuKey"), Qt::FindDirectChildrenOnly))
+        connect(menuKey, &QAction::triggered, bar, [bar] { bar->setActiveAction(bar->actions().constFirst()); });
+    delete contextMenu_;
+    contextMenu_ = context;
+    contextMenu_->setParent(this, contextMenu_->windowFlags());
 }
 
 void CMy1Dlg::updateEditActions() {

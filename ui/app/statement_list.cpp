@@ -42,6 +42,19 @@ void Clist_command::selectRange(int first, int n) {
     setCaret(first);
 }
 
+void Clist_command::selectLines(const std::vector<int>& lines) {
+    QItemSelection selection;
+    int caret = -1;
+    for (int line : lines) {
+        if (line < 0 || line >= count()) continue;
+        selection.select(model_.index(line), model_.index(line));
+        caret = std::max(caret, line);
+    }
+    if (caret < 0) return;
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    setCaret(caret);
+}
+
 int Clist_command::lowestSelected() const {
     int lowest = -1;
     for (const QItemSelectionRange& range : selectionModel()->selection())

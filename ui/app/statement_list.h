@@ -22,6 +22,8 @@ public:
     void selectOnly(int index);
     // Nothing when the list is empty, first < 0 or n <= 0; otherwise only lines first .. first + n - 1.
     void selectRange(int first, int n);
+    // Only the given lines (those inside the list) are selected; the caret goes to the highest.
+    void selectLines(const std::vector<int>& lines);
     int lowestSelected() const;
     int highestSelected() const;
     // Selected lines, ascending.

@@ -21,6 +21,7 @@
 #include "core/lang/operands/rename_table.h"
 #include "core/model/program_files.h"
 #include "core/text/bytes.h"
+#include "ui/app/colour_menu.h"
 #include "ui/app/listing_font.h"
 #include "ui/app/document_notifier.h"
 #include "ui/app/list_controller.h"
@@ -152,6 +153,9 @@ void Chanshu_dlg::buildContextMenu() {
     entry("剪切", "contextCut", &Chanshu_dlg::cut);
     entry("复制", "contextCopy", &Chanshu_dlg::copy);
     entry("粘贴", "contextPaste", &Chanshu_dlg::paste);
+    // Where lines carry colours, the shown function's selected lines are coloured from here.
+    if (main_.profile().hasLineColours)
+        addColourMenu(contextMenu_, "context", [this](std::uint8_t code) { commands_->setColour(code); });
     contextMenu_->addSeparator();
     entry("导入语句块", "contextBlockPair", &Chanshu_dlg::insertBlockPair);
 }

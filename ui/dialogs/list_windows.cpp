@@ -7,6 +7,7 @@
 #include "ui/dialogs/function_list_dialog.h"
 #include "ui/dialogs/naming_dialog.h"
 #include "ui/dialogs/statement_editor_dialog.h"
+#include "ui/dialogs/statement_editor_wiring.h"
 
 namespace lumio {
 namespace {
@@ -16,6 +17,20 @@ namespace {
 void attachStatementEditor(CMy1Dlg& mainWindow, Chanshu_dlg& list) {
     static const char* const attached = "statementEditorAttached";
     if (list.property(attached).toBool()) return;
+    if (mainWindow.profile().statementEditor == StatementEditorStyle::ModalOnOk) {
+        // A modal editor for each 添加指令 and double click; a selection change opens nothing.
+        list.setProperty(attached, true);
+        QObject::connect(&list, &Chanshu_dlg::statementEditorRequested, &list,
+                         [&list, &mainWindow](int storeId, int line, bool show, bool addMode) {
+                             const auto store = StoreRef::fromId(storeId, mainWindow.edition());
+                             if (!show || !store) return;
+                             if (addMode)
+                                 addStatementModally(&list, mainWindow.document(), *store, std::nullopt, list);
+                             else
+                                 editStatementModally(&list, mainWindow.document(), *store, line, list);
+                         });
+        return;
+    }
     auto* editor = mainWindow.findChild<Cadd_in*>(QStringLiteral("Cadd_in"), Qt::FindDirectChildrenOnly);
     if (!editor) return;
     list.setProperty(attached, true);

@@ -41,7 +41,7 @@ QString defaultNameOf(const NameCategory& category, int number) {
 
 Cmming_dlg::Cmming_dlg(CMy1Dlg& mainWindow) : QDialog(&mainWindow), main_(mainWindow) {
     setObjectName(QStringLiteral("Cmming_dlg"));
-    setWindowTitle(text("全局命名"));
+    setWindowTitle(text(mainWindow.profile().namingTitle));
     setModal(false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     textViewer_ = [this](const QString& title, const QString& shown) -> std::optional<QString> {
@@ -118,7 +118,9 @@ void Cmming_dlg::buildControls() {
     files->addWidget(makeButton("导出", "exportButton", &Cmming_dlg::exportNames), 1, 0);
     files->addWidget(makeButton("查看文本", "viewTextButton", &Cmming_dlg::viewText), 1, 1);
     files->addWidget(makeButton("重置全部", "resetAllButton", &Cmming_dlg::resetAll), 2, 0);
-    files->addWidget(makeButton("查看局部", "viewLocalButton", &Cmming_dlg::viewLocal), 2, 1);
+    // An edition without the local naming dialog offers no way to it.
+    if (main_.profile().hasLocalNaming)
+        files->addWidget(makeButton("查看局部", "viewLocalButton", &Cmming_dlg::viewLocal), 2, 1);
     side->addLayout(files);
     side->addStretch(1);
     auto* confirmRow = new QHBoxLayout;

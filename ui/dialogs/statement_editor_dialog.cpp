@@ -38,10 +38,11 @@ void fillCombo(QComboBox* combo, const std::vector<OfferedEntry>& entries, int s
 
 }  // namespace
 
-Cadd_in::Cadd_in(ProgramDocument& document, QWidget* parent) : QDialog(parent), session_(document) {
+Cadd_in::Cadd_in(ProgramDocument& document, QWidget* parent, StatementEditorSession::WriteBack writeBack)
+    : QDialog(parent), session_(document, writeBack), modal_(writeBack == StatementEditorSession::WriteBack::OnConfirm) {
     setObjectName(QStringLiteral("Cadd_in"));
     setWindowTitle(text("编辑指令"));
-    setModal(false);
+    setModal(modal_);
     buildControls();
     resize(kWidth, sizeHint().height());
     comment_->setFocus();
@@ -192,6 +193,19 @@ void Cadd_in::openStatementEditor(StoreRef store, int index, bool show, bool isN
     if (show) activateWindow();
 }
 
+void Cadd_in::loadForEdit(StoreRef store, int index, StatementListView* view) {
+    session_.open(store, index, false, view);
+    showParts(StatementEditorSession::AllParts);
+}
+
+void Cadd_in::loadForAdd(StoreRef store, std::optional<size_t> position, StatementListView* view) {
+    if (position)
+        session_.openNewAt(store, *position, view);
+    else
+        session_.open(store, -1, true, view);
+    showParts(StatementEditorSession::AllParts);
+}
+
 void Cadd_in::showParts(StatementEditorSession::Parts parts) {
     if (parts == 0) return;
     showing_ = true;
@@ -232,16 +246,22 @@ void Cadd_in::accept() {
     choosing_ = true;
     session_.confirm();
     choosing_ = false;
-    hide();
+    if (modal_)
+        QDialog::accept();
+    else
+        hide();
 }
 
 void Cadd_in::reject() {
     session_.cancel();
-    hide();
+    if (modal_)
+        QDialog::reject();
+    else
+        hide();
 }
 
 void Cadd_in::closeEvent(QCloseEvent* event) {
-    // The close box cancels; the editor lives on hidden.
+    // The close box cancels; the modeless editor lives on hidden.
     event->ignore();
     reject();
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QByteArray>
 #include <array>
+#include <optional>
 
 #include "core/editing/statement_editor_session.h"
 
@@ -22,7 +23,10 @@ public:
     // The lists the editor writes back through, by the kind of store they show.
     using Lists = StoreKind;
 
-    explicit Cadd_in(ProgramDocument& document, QWidget* parent = nullptr);
+    // A live editor is the one modeless window; an editor that writes back on confirm is made for one
+    // statement and run modally (`session().open...`, then `exec`).
+    explicit Cadd_in(ProgramDocument& document, QWidget* parent = nullptr,
+                     StatementEditorSession::WriteBack writeBack = StatementEditorSession::WriteBack::Live);
 
     // The view of the main listing, of the function list or of the thread list; null when that list
     // does not exist yet.
@@ -33,6 +37,10 @@ public:
     void openStatementEditor(StoreRef store, int index, bool show, bool isNew);
 
     const StatementEditorSession& session() const { return session_; }
+    // Loads the statement to edit in a modal editor: the statement at `index` of `store`, or a new one
+    // to be inserted at `position` (nothing: after the highest selected line).
+    void loadForEdit(StoreRef store, int index, StatementListView* view);
+    void loadForAdd(StoreRef store, std::optional<size_t> position, StatementListView* view);
     // The control with the given resource id (1042, 1036, 1039, 1040, 1041, 1025, 1037, 1, 2).
     QWidget* control(int id) const;
 
@@ -62,6 +70,7 @@ private:
 
     StatementEditorSession session_;
     std::array<StatementListView*, 3> views_{};
+    const bool modal_;
     bool showing_ = false;  // controls are being set from the session: their signals are not choices
     // A choice is being applied: the selection changes its write-back causes in the list are the
     // editor's own and do not reload it.

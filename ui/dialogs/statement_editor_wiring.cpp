@@ -21,9 +21,7 @@ private:
     CMy1Dlg& window_;
 };
 
-}  // namespace
-
-Cadd_in* attachStatementEditor(CMy1Dlg& window) {
+Cadd_in* attachLiveEditor(CMy1Dlg& window) {
     auto* editor = new Cadd_in(window.document(), &window);
     editor->hide();
     editor->setListView(Cadd_in::Lists::Main, new MainListView(window, editor));
@@ -38,6 +36,51 @@ Cadd_in* attachStatementEditor(CMy1Dlg& window) {
         });
     }
     return editor;
+}
+
+void attachModalEditor(CMy1Dlg& window) {
+    auto* view = new MainListView(window, &window);
+    QObject::connect(&window, &CMy1Dlg::statementEditorRequested, &window,
+                     [&window, view](int line, bool show, bool addMode) {
+                         // Only a double click opens it; a selection change does not.
+                         if (show && !addMode) editStatementModally(&window, window.document(), StoreRef::main(), line, *view);
+                     });
+    if (QPushButton* add = window.addStatementButton()) {
+        add->setEnabled(true);
+        QObject::connect(add, &QPushButton::clicked, &window, [&window, view] {
+            addStatementModally(&window, window.document(), StoreRef::main(), std::nullopt, *view);
+        });
+    }
+}
+
+bool runModal(Cadd_in& editor) { return editor.exec() == QDialog::Accepted; }
+
+}  // namespace
+
+Cadd_in* attachStatementEditor(CMy1Dlg& window) {
+    if (window.profile().statementEditor == StatementEditorStyle::ModelessLive) return attachLiveEditor(window);
+    attachModalEditor(window);
+    return nullptr;
+}
+
+bool addStatementModally(QWidget* parent, ProgramDocument& document, StoreRef store, std::optional<size_t> position,
+                         StatementListView& view) {
+    Cadd_in editor(document, parent, StatementEditorSession::WriteBack::OnConfirm);
+    editor.loadForAdd(store, position, &view);
+    return runModal(editor);
+}
+
+bool editStatementModally(QWidget* parent, ProgramDocument& document, StoreRef store, int index,
+                          StatementListView& view) {
+    if (index < 0 || static_cast<size_t>(index) >= document.store(store).count()) return false;
+    Cadd_in editor(document, parent, StatementEditorSession::WriteBack::OnConfirm);
+    editor.loadForEdit(store, index, &view);
+    return runModal(editor);
+}
+
+bool addMainStatementAt(CMy1Dlg& window, size_t position) {
+    MainListView view(window, nullptr);
+    return addStatementModally(&window, window.document(), StoreRef::main(), position, view);
 }
 
 }  // namespace lumio

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/edition_profile.h"
 #include "core/lang/expressions/punctuation.h"
 #include "core/lang/operands/token.h"
 #include "core/text/bytes.h"
@@ -58,7 +59,7 @@ std::string renameVariable(RenameTable& names, std::string_view defaultName, std
     }
     if (defaultName.empty()) return toGbk("空字符不行");
     // Giving an entry its own default name resets it, even when that name is reserved («全局整数5»).
-    const bool checkReserved = source == NameSource::Typed && edition != Edition::Classic && newName != defaultName;
+    const bool checkReserved = source == NameSource::Typed && editionProfile(edition).refusesSystemWords && newName != defaultName;
     for (size_t i = 0; checkReserved && i < categoryWords().size(); ++i)
         if (matchesNumberedPrefix(newName, categoryWords().at(i)))
             return toGbk("与系统名称重复：") + std::string(defaultName) + " = " + std::string(newName);

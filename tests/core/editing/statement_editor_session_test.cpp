@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/editing/statement_editor_session.h"
 #include "core/lang/actions/action_catalogue.h"
 #include "core/lang/actions/action_text.h"
@@ -23,7 +25,9 @@ Statement condition(int kind, int p1, int p2, const char* param3Utf8 = "") {
 using FakeList = testing::RecordingListView;
 
 struct Editor {
-    explicit Editor(Edition edition = Edition::Current) : document(edition), session(document) {}
+    explicit Editor(Edition edition = Edition::Current,
+                    StatementEditorSession::WriteBack writeBack = StatementEditorSession::WriteBack::Live)
+        : document(edition), session(document, writeBack) {}
     ProgramDocument document;
     const Program& program = document.program();
     const EditHistory& history = document.history();
@@ -303,6 +307,49 @@ TEST(StatementEditorSession, ConfirmInAddModeInsertsAfterTheHighestSelection) {
         }
         editor.document.undo();
         EXPECT_EQ(editor.program.main.count(), static_cast<size_t>(c.lines));
+    }
+}
+
+TEST(StatementEditorSession, WritingBackOnConfirmChangesNothingBeforeIt) {
+    Editor editor(Edition::Current, StatementEditorSession::WriteBack::OnConfirm);
+    editor.set(StoreRef::main(), {action(1, 1, 5), action(4, 1, 1, "0"), action(1, 1, 6)});
+    editor.edit(1);
+    auto& session = editor.session;
+    session.editParam3("12+34");
+    session.setOrChecked(true);
+    // The line the editor was opened on is replaced, even when the selection moved meanwhile.
+    editor.list.selected = 2;
+    EXPECT_EQ(editor.program.main[1], action(4, 1, 1, "0"));
+    EXPECT_FALSE(editor.history.canUndo());
+    session.cancel();
+    EXPECT_EQ(editor.program.main[1], action(4, 1, 1, "0"));
+
+    editor.edit(1);
+    editor.list.selected = 2;
+    session.editParam3("12+34");
+    session.confirm();
+    EXPECT_EQ(editor.program.main[1], action(4, 1, 1, "12+34"));
+    EXPECT_EQ(editor.program.main[2], action(1, 1, 6));
+    EXPECT_EQ(editor.history.undoCount(), 1u);
+    ASSERT_EQ(editor.list.updates.size(), 1u);
+    EXPECT_EQ(editor.list.updates[0].line, 1);
+}
+
+TEST(StatementEditorSession, NewStatementAtAFixedPlace) {
+    // Before or after the lowest selected line, or past the end of the store.
+    for (const size_t position : {size_t{0}, size_t{2}, size_t{3}, size_t{9}}) {
+        Editor editor(Edition::Current, StatementEditorSession::WriteBack::OnConfirm);
+        editor.set(StoreRef::main(), {action(1, 1, 5), action(1, 1, 6), action(1, 1, 7)});
+        editor.list.selected = 1;
+        editor.session.openNewAt(StoreRef::main(), position, &editor.list);
+        editor.session.chooseAction(true);
+        editor.session.chooseKind(11);
+        editor.session.chooseParam1(1);
+        editor.session.confirm();
+        const size_t at = std::min(position, size_t{3});
+        ASSERT_EQ(editor.program.main.count(), 4u);
+        EXPECT_TRUE(editor.program.main[at].isBlockBegin()) << position;
+        EXPECT_EQ(editor.list.selected, static_cast<int>(at));
     }
 }
 

@@ -127,6 +127,26 @@ TEST(InsertStoreAfter, ImportsContiguously) {
     EXPECT_EQ(change.position, 0u);
 }
 
+TEST(ColourChange, ColoursSelectedLinesOnlyWithinTheirSpan) {
+    ProgramStore store = numbered(5);
+    store.statements[3].colourCode = 1;
+    const SpanChange change = colourChange(store, {3, 1, 9, -1}, 4);
+    EXPECT_EQ(change.position, 1u);
+    ASSERT_EQ(change.removed.size(), 3u);
+    ASSERT_EQ(change.inserted.size(), 3u);
+    // Line 2 lies inside the span but was not selected.
+    const std::uint8_t codes[] = {4, 0, 4};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(change.inserted[i].colourCode, codes[i]);
+        EXPECT_EQ(change.inserted[i].param1(), change.removed[i].param1());
+    }
+    EXPECT_EQ(change.removed[2].colourCode, 1);
+    // Nothing selected, or nothing that would change: no change at all.
+    EXPECT_TRUE(colourChange(store, {}, 4).empty());
+    EXPECT_TRUE(colourChange(store, {7}, 4).empty());
+    EXPECT_TRUE(colourChange(store, {0, 1}, 0).empty());
+}
+
 TEST(SpanChange, RevertAndApplyRestoreEitherSide) {
     ProgramStore store = numbered(6);
     const ProgramStore before = store;
