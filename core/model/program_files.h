@@ -2,6 +2,7 @@
 // Program files (.zt5: a ProgramImage) and block files (.hs5: the FileSeal of one StoreImage, low
 // byte first, followed by that image).
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/edition.h"
@@ -48,6 +49,12 @@ Expected<void, FileFailure> openProgramFile(Program& program, const std::filesys
 // Appends ".zt5" when missing and replaces the file atomically. Returns the path written.
 Expected<std::filesystem::path, std::string> saveProgramFile(Program& program, const std::filesystem::path& path,
                                                              Edition edition = Edition::Current);
+
+// The largest StoreImage a block file may carry.
+inline constexpr std::uint32_t kMaxBlockFileImage = 500000;
+// Checks the bytes of a block file: the length field, that many bytes after the seal, then the seal.
+// Returns the first failed check, or nothing when the block would load.
+std::optional<FileError> checkBlockFileBytes(ByteView bytes);
 
 Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesystem::path& path);
 // Appends ".hs5" when missing and replaces the file atomically. Returns the path written.

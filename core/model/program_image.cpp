@@ -93,17 +93,30 @@ ImageCheck checkProgramImage(ByteView bytes, Edition edition) {
     return ImageCheck::Ok;
 }
 
-void loadProgramImage(Program& program, ByteView bytes, Edition edition) {
-    program.clear();
-    if (bytes.size() < kImageHeaderSize) return;
+ImageWalk walkProgramImage(ByteView bytes) {
+    ImageWalk walk;
+    if (bytes.size() < kImageHeaderSize) {
+        walk.stop = bytes.size();
+        return walk;
+    }
     const size_t total = std::min<size_t>(readU32BigEndian(bytes, 2), bytes.size());
     size_t offset = kImageHeaderSize;
     while (offset + kStoreHeaderSize <= total) {
         const std::uint32_t length = readU32BigEndian(bytes, offset);
-        const int id = readU16BigEndian(bytes, offset + 4);
         // An item shorter than its own header, or running past the image, cannot be walked over.
         if (length < kStoreHeaderSize || length > total - offset) break;
-        const ByteView item = bytes.substr(offset, length);
+        walk.items.push_back({offset, length, readU16BigEndian(bytes, offset + 4)});
+        offset += length;
+    }
+    walk.stop = offset;
+    return walk;
+}
+
+void loadProgramImage(Program& program, ByteView bytes, Edition edition) {
+    program.clear();
+    for (const ImageItem& entry : walkProgramImage(bytes).items) {
+        const ByteView item = bytes.substr(entry.offset, entry.length);
+        const int id = entry.id;
         if (id == 0) {
             program.main.readImage(item);
             program.main.storeId = 0;
@@ -113,11 +126,10 @@ void loadProgramImage(Program& program, ByteView bytes, Edition edition) {
         } else if (hasThreads(edition) && id > kThreadIdBase && id <= kThreadIdBase + kThreadCount) {
             program.thread(id - kThreadIdBase).readImage(item);
             program.thread(id - kThreadIdBase).storeId = id;
-        } else if (id == kNamesBlockId && length > kStoreHeaderSize) {
+        } else if (id == kNamesBlockId && entry.length > kStoreHeaderSize) {
             program.names.clear();
             importNames(program.names, item.substr(kStoreHeaderSize), edition, ReservedCheck::Skip);
         }
-        offset += length;
     }
 }
 

@@ -75,21 +75,32 @@ Bytes ProgramStore::image() {
     return out;
 }
 
+RecordWalk walkStoreImage(ByteView source) {
+    RecordWalk walk;
+    if (source.size() < 4) {
+        walk.stop = source.size();
+        return walk;
+    }
+    const std::uint32_t length = readU32BigEndian(source, 0);
+    const size_t end = std::min<size_t>(length, source.size());
+    walk.stop = std::min(kStoreHeaderSize, source.size());
+    if (length < kMinStoreImage || length > kMaxStoreImage) return walk;
+    size_t offset = kStoreHeaderSize;
+    while (offset < end) {
+        const size_t recordSize = byteAt(source, offset);
+        // A zero length byte would never advance; a record running past the image end is not ours.
+        if (recordSize == 0 || offset + recordSize > end) break;
+        walk.records.push_back({offset, recordSize});
+        offset += recordSize;
+    }
+    walk.stop = offset;
+    return walk;
+}
+
 void ProgramStore::readImage(ByteView source) {
     clear();
-    if (source.size() < 4) return;
-    const std::uint32_t length = readU32BigEndian(source, 0);
-    if (length >= kMinStoreImage && length <= kMaxStoreImage) {
-        const size_t end = std::min<size_t>(length, source.size());
-        size_t offset = kStoreHeaderSize;
-        while (offset < end) {
-            const size_t recordSize = byteAt(source, offset);
-            // A zero length byte would never advance; a record running past the image end is not ours.
-            if (recordSize == 0 || offset + recordSize > end) break;
-            statements.push_back(readStatementRecord(source.substr(offset, recordSize)));
-            offset += recordSize;
-        }
-    }
+    for (const RecordSpan& record : walkStoreImage(source).records)
+        statements.push_back(readStatementRecord(source.substr(record.offset, record.length)));
     storeId = 0;
     recomputeDepths();
 }
