@@ -20,6 +20,8 @@ const std::vector<Command>& commands();
 int runCheck(const Arguments& arguments);
 int runList(const Arguments& arguments);
 int runStatement(const Arguments& arguments);
+int runExport(const Arguments& arguments);
+int runImport(const Arguments& arguments);
 
 // Prints "lumio: <message>" and the usage line of `command` to standard error; returns 2.
 int usageError(const char* command, const std::string& message);

@@ -15,6 +15,10 @@ const std::vector<Command>& commands() {
         {"statement", "lumio statement (--condition|--action) KIND P1 P2 [--or] [--comment TEXT] -- PARAM3\n"
                       "                                encode one statement as the editor does; print its record and text",
          runStatement},
+        {"export", "lumio export FILE [-o OUT]    the program text of a .zt5 or .hs5 file (a git textconv driver too)",
+         runExport},
+        {"import", "lumio import TEXT -o FILE     the .zt5 or .hs5 file a program text stands for, byte for byte",
+         runImport},
     };
     return list;
 }

@@ -1,0 +1,75 @@
+// lumio export FILE [-o OUT]: the program text of a .zt5 or .hs5 file, to standard output or OUT.
+// Also serves as a git textconv driver, which passes a temporary copy of the file.
+#include <cstdio>
+#include <filesystem>
+
+#include "apps/cli/binary_output.h"
+#include "apps/cli/commands.h"
+#include "core/platform/file_io.h"
+#include "core/text/bytes.h"
+#include "core/textform/program_text.h"
+
+namespace lumio::cli {
+namespace {
+
+// Files are read whole; bytes past a program image (which the editor ignores) are kept up to this.
+constexpr size_t kMaxExportedFile = 8 * 1024 * 1024;
+
+// The kind the name says; for other names (git may pass any temporary name), what the bytes are.
+FileKind kindOf(const std::string& path, ByteView bytes) {
+    if (endsWith(path, ".zt5")) return FileKind::Program;
+    if (endsWith(path, ".hs5")) return FileKind::Block;
+    if (fileRefusal(bytes, FileKind::Program).empty()) return FileKind::Program;
+    return FileKind::Block;
+}
+
+}  // namespace
+
+int runExport(const Arguments& arguments) {
+    std::string path;
+    std::string output;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "-o") {
+            if (i + 1 >= arguments.size()) return usageError("export", "-o needs a file name");
+            output = arguments[++i];
+        } else if (startsWith(argument, "-") && argument.size() > 1) {
+            return usageError("export", "unknown option '" + argument + "'");
+        } else if (path.empty()) {
+            path = argument;
+        } else {
+            return usageError("export", "export takes one FILE");
+        }
+    }
+    if (path.empty()) return usageError("export", "export needs a FILE");
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return usageError("export", "cannot read '" + path + "': not a readable file");
+    auto bytes = readFilePrefix(path, kMaxExportedFile + 1);
+    if (!bytes) {
+        std::fprintf(stderr, "lumio: %s\n", bytes.error().c_str());
+        return 2;
+    }
+    if (bytes->size() > kMaxExportedFile) {
+        std::fprintf(stderr, "lumio: %s: refused: larger than %zu bytes\n", path.c_str(), kMaxExportedFile);
+        return 1;
+    }
+    auto text = exportProgramText(*bytes, kindOf(path, *bytes));
+    if (!text) {
+        std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), text.error().c_str());
+        return 1;
+    }
+    if (output.empty()) {
+        useBinaryStandardOutput();
+        std::fwrite(text->data(), 1, text->size(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 2;
+    }
+    auto written = writeFileAtomically(output, *text);
+    if (!written) {
+        std::fprintf(stderr, "lumio: %s\n", written.error().c_str());
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace lumio::cli

@@ -1,0 +1,57 @@
+// lumio import TEXT -o FILE: the .zt5 or .hs5 file a program text stands for. Nothing is written
+// unless the whole text is accepted.
+#include <cstdio>
+#include <filesystem>
+
+#include "apps/cli/commands.h"
+#include "core/platform/file_io.h"
+#include "core/text/bytes.h"
+#include "core/textform/program_text.h"
+
+namespace lumio::cli {
+
+int runImport(const Arguments& arguments) {
+    std::string path;
+    std::string output;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "-o") {
+            if (i + 1 >= arguments.size()) return usageError("import", "-o needs a file name");
+            output = arguments[++i];
+        } else if (startsWith(argument, "-") && argument.size() > 1) {
+            return usageError("import", "unknown option '" + argument + "'");
+        } else if (path.empty()) {
+            path = argument;
+        } else {
+            return usageError("import", "import takes one TEXT file");
+        }
+    }
+    if (path.empty()) return usageError("import", "import needs a TEXT file");
+    if (output.empty()) return usageError("import", "import needs -o FILE.zt5 or -o FILE.hs5");
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return usageError("import", "cannot read '" + path + "': not a readable file");
+    auto text = readFilePrefix(path, kMaxProgramText + 1);
+    if (!text) {
+        std::fprintf(stderr, "lumio: %s\n", text.error().c_str());
+        return 2;
+    }
+    auto imported = importProgramText(*text);
+    if (!imported) {
+        const TextFailure& failure = imported.error();
+        if (failure.line == 0) std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), failure.reason.c_str());
+        else std::fprintf(stderr, "lumio: %s:%zu: refused: %s\n", path.c_str(), failure.line, failure.reason.c_str());
+        return 1;
+    }
+    const char* extension = imported->kind == FileKind::Program ? ".zt5" : ".hs5";
+    if (!endsWith(output, extension))
+        return usageError("import", "the text is a " + std::string(extension) + " file; -o must name a " + extension + " file");
+    auto written = writeFileAtomically(output, imported->bytes);
+    if (!written) {
+        std::fprintf(stderr, "lumio: %s\n", written.error().c_str());
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace lumio::cli
