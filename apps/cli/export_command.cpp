@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "apps/cli/binary_output.h"
+#include "apps/cli/console.h"
 #include "apps/cli/commands.h"
 #include "core/platform/file_io.h"
 #include "core/text/bytes.h"

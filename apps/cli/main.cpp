@@ -3,6 +3,7 @@
 #include <string>
 
 #include "apps/cli/commands.h"
+#include "apps/cli/console.h"
 
 namespace lumio::cli {
 
@@ -47,11 +48,12 @@ void printHelp() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    const lumio::cli::Arguments arguments = lumio::cli::commandLineArguments(argc, argv);
+    if (arguments.empty()) {
         printHelp();
         return 2;
     }
-    const std::string first = argv[1];
+    const std::string& first = arguments.front();
     if (first == "--help" || first == "-h" || first == "help") {
         printHelp();
         return 0;
@@ -61,7 +63,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (const auto& entry : lumio::cli::commands()) {
-        if (first == entry.name) return entry.run(lumio::cli::Arguments(argv + 2, argv + argc));
+        if (first == entry.name) return entry.run(lumio::cli::Arguments(arguments.begin() + 1, arguments.end()));
     }
     return lumio::cli::usageError(nullptr, "unknown command '" + first + "' (see lumio --help)");
 }
