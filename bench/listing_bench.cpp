@@ -2,6 +2,7 @@
 // 200,000-byte store image holds), and `lumio list` of a 499,999-byte program file, wall time.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -86,7 +87,10 @@ std::filesystem::path largestProgramFile() {
         function.recomputeDepths();
     }
     const auto path = std::filesystem::temp_directory_path() / "lumio_listing_bench.zt5";
-    saveProgramFile(program, path);
+    if (!saveProgramFile(program, path)) {
+        std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
+        std::exit(1);
+    }
     return path;
 }
 

@@ -1,5 +1,5 @@
 // One keystroke in the statement editor's 参数3 box in edit mode on a 10,000-statement main program:
-// the editor encodes the text, replaces the statement through the edit history (folded into the
+// the editor encodes the text, replaces the statement through the program document (folded into the
 // statement's one undo step) and the listing shows the change. The goal is one frame (16 ms).
 // KeystrokeLineRefresh re-renders only the edited line, as the main window does when nothing else
 // changed; KeystrokeFullRefresh re-renders the whole listing, for comparison.
@@ -56,34 +56,38 @@ Program largeProgram() {
     return program;
 }
 
+// The listing as a window keeps it: told of each change by the document, it renders the line or all.
 class ListingView : public StatementListView {
 public:
-    ListingView(Program& program, EditHistory& history, bool lineRefresh)
-        : program_(program), history_(history), lineRefresh_(lineRefresh), lines_(renderListing(program.main, {})) {}
+    ListingView(ProgramDocument& document, bool lineRefresh)
+        : document_(document), lineRefresh_(lineRefresh), lines_(renderListing(document.program().main, {})) {
+        document.setListener([this](const DocumentChange& change) { shown(change); });
+    }
     int highestSelected() const override { return kEditedLine; }
     int topLine() const override { return kEditedLine - 10; }
-    void commitEdit(EditStep step, const ListingUpdate& update) override {
-        history_.record(std::move(step));
-        if (lineRefresh_ && update.lineOnly)
-            lines_[static_cast<size_t>(update.line)] = renderListingLine(program_.main, static_cast<size_t>(update.line), {});
+    void showEdit(const ListingUpdate&) override {}
+
+private:
+    void shown(const DocumentChange& change) {
+        const ProgramStore& main = document_.program().main;
+        if (lineRefresh_ && change.lineOnly)
+            lines_[change.position] = renderListingLine(main, change.position, {});
         else
-            lines_ = renderListing(program_.main, {});
+            lines_ = renderListing(main, {});
         benchmark::DoNotOptimize(lines_.data());
     }
 
-private:
-    Program& program_;
-    EditHistory& history_;
+    ProgramDocument& document_;
     bool lineRefresh_;
     std::vector<ListingLine> lines_;
 };
 
 void keystrokes(benchmark::State& state, bool lineRefresh) {
-    Program program = largeProgram();
-    EditHistory history;
-    ListingView view(program, history, lineRefresh);
-    StatementEditorSession session(program, history, Edition::Current);
-    session.open(kMainStoreId, kEditedLine, false, &view);
+    ProgramDocument document;
+    document.replace(largeProgram());
+    ListingView view(document, lineRefresh);
+    StatementEditorSession session(document);
+    session.open(StoreRef::main(), kEditedLine, false, &view);
     // The text as it grows key by key; each keystroke changes the stored expression.
     const std::string typed = toGbk("整数12+全局整数34*5-(整数6+78)/9");
     std::vector<std::string> prefixes;
@@ -97,7 +101,7 @@ void keystrokes(benchmark::State& state, bool lineRefresh) {
         session.editParam3(prefixes[next]);
         next = (next + 1) % prefixes.size();
     }
-    state.SetLabel(history.undoCount() == 1 ? "one undo step" : "several undo steps");
+    state.SetLabel(document.history().undoCount() == 1 ? "one undo step" : "several undo steps");
 }
 
 void KeystrokeLineRefresh(benchmark::State& state) { keystrokes(state, true); }

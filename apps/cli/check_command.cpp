@@ -25,7 +25,7 @@ void printStoreCounts(const char* label, const std::array<ProgramStore, 100>& st
 
 int refuse(const std::string& path, const FileFailure& failure, const UserMessage& message) {
     if (failure.error == FileError::Unreadable) {
-        std::fprintf(stderr, "lumio: %s\n", failure.detail.c_str());
+        std::fprintf(stderr, "lumio: %s\n", describeFailure(*failure.io).c_str());
         return 2;
     }
     std::printf("%s: refused: %s", path.c_str(), fileErrorName(failure.error));
@@ -34,17 +34,17 @@ int refuse(const std::string& path, const FileFailure& failure, const UserMessag
     return 1;
 }
 
-int checkProgram(const std::filesystem::path& path) {
-    auto bytes = readProgramFile(path);
+int checkProgram(const std::filesystem::path& path, const EditionProfile& profile) {
+    auto bytes = readProgramFile(path, profile.edition);
     if (!bytes) return refuse(path.string(), bytes.error(), programFileMessage(bytes.error()));
     Program program;
-    loadProgramImage(program, *bytes);
+    loadProgramImage(program, *bytes, profile.edition);
     std::printf("%s: ok\n", path.string().c_str());
     std::printf("image length: %zu bytes\n", bytes->size());
-    std::printf("body size: %u bytes\n", programBodySize(program));
+    std::printf("body size: %u bytes\n", programBodySize(program, profile.edition));
     std::printf("main program: %zu statements\n", program.main.count());
     printStoreCounts("functions", program.functions);
-    printStoreCounts("threads", program.threads);
+    if (profile.hasThreads) printStoreCounts("threads", program.threads);
     std::printf("user names: %zu lines\n", program.names.namedCount());
     return 0;
 }
@@ -62,7 +62,11 @@ int checkBlock(const std::filesystem::path& path) {
 
 }  // namespace
 
-int runCheck(const Arguments& arguments) {
+int runCheck(const Arguments& given) {
+    Arguments arguments = given;
+    std::string editionError;
+    const EditionProfile* profile = takeEditionOption(arguments, editionError);
+    if (!profile) return usageError("check", editionError);
     if (arguments.size() != 1) return usageError("check", "check takes exactly one FILE");
     const std::filesystem::path path = arguments[0];
     std::error_code error;
@@ -70,7 +74,7 @@ int runCheck(const Arguments& arguments) {
         return usageError("check", "cannot read '" + arguments[0] + "': not a readable file");
     // Block files by their extension in any case, so a wrongly written ".HS5" is refused as a block file.
     if (endsWith(asciiUpper(arguments[0]), ".HS5")) return checkBlock(path);
-    return checkProgram(path);
+    return checkProgram(path, *profile);
 }
 
 }  // namespace lumio::cli

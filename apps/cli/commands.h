@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/edition_profile.h"
+
 namespace lumio::cli {
 
 using Arguments = std::vector<std::string>;
@@ -22,6 +24,10 @@ int runList(const Arguments& arguments);
 int runStatement(const Arguments& arguments);
 int runExport(const Arguments& arguments);
 int runImport(const Arguments& arguments);
+
+// Takes "--edition current|classic" out of `arguments` (current when absent). Nothing, with `error`
+// set, when the option has no known edition after it.
+const EditionProfile* takeEditionOption(Arguments& arguments, std::string& error);
 
 // Prints "lumio: <message>" and the usage line of `command` to standard error; returns 2.
 int usageError(const char* command, const std::string& message);

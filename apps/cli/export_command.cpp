@@ -1,10 +1,11 @@
-// lumio export FILE [-o OUT]: the program text of a .zt5 or .hs5 file, to standard output or OUT.
+// lumio export FILE [-o OUT] [--edition classic]: the program text of a .zt5 or .hs5 file, to standard output or OUT.
 // Also serves as a git textconv driver, which passes a temporary copy of the file.
 #include <cstdio>
 #include <filesystem>
 
 #include "apps/cli/console.h"
 #include "apps/cli/commands.h"
+#include "core/model/program_files.h"
 #include "core/platform/file_io.h"
 #include "core/text/bytes.h"
 #include "core/textform/program_text.h"
@@ -16,16 +17,20 @@ namespace {
 constexpr size_t kMaxExportedFile = 8 * 1024 * 1024;
 
 // The kind the name says; for other names (git may pass any temporary name), what the bytes are.
-FileKind kindOf(const std::string& path, ByteView bytes) {
-    if (endsWith(path, ".zt5")) return FileKind::Program;
-    if (endsWith(path, ".hs5")) return FileKind::Block;
-    if (fileRefusal(bytes, FileKind::Program).empty()) return FileKind::Program;
+FileKind kindOf(const std::string& path, ByteView bytes, Edition edition) {
+    if (endsWith(path, kProgramFileExtension)) return FileKind::Program;
+    if (endsWith(path, kBlockFileExtension)) return FileKind::Block;
+    if (fileRefusal(bytes, FileKind::Program, edition).empty()) return FileKind::Program;
     return FileKind::Block;
 }
 
 }  // namespace
 
-int runExport(const Arguments& arguments) {
+int runExport(const Arguments& given) {
+    Arguments arguments = given;
+    std::string editionError;
+    const EditionProfile* profile = takeEditionOption(arguments, editionError);
+    if (!profile) return usageError("export", editionError);
     std::string path;
     std::string output;
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -47,14 +52,14 @@ int runExport(const Arguments& arguments) {
         return usageError("export", "cannot read '" + path + "': not a readable file");
     auto bytes = readFilePrefix(path, kMaxExportedFile + 1);
     if (!bytes) {
-        std::fprintf(stderr, "lumio: %s\n", bytes.error().c_str());
+        std::fprintf(stderr, "lumio: %s\n", describeFailure(bytes.error()).c_str());
         return 2;
     }
     if (bytes->size() > kMaxExportedFile) {
         std::fprintf(stderr, "lumio: %s: refused: larger than %zu bytes\n", path.c_str(), kMaxExportedFile);
         return 1;
     }
-    auto text = exportProgramText(*bytes, kindOf(path, *bytes));
+    auto text = exportProgramText(*bytes, kindOf(path, *bytes, profile->edition), profile->edition);
     if (!text) {
         std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), text.error().c_str());
         return 1;
@@ -66,7 +71,7 @@ int runExport(const Arguments& arguments) {
     }
     auto written = writeFileAtomically(output, *text);
     if (!written) {
-        std::fprintf(stderr, "lumio: %s\n", written.error().c_str());
+        std::fprintf(stderr, "lumio: %s\n", describeFailure(written.error()).c_str());
         return 2;
     }
     return 0;

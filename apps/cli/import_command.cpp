@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "apps/cli/commands.h"
+#include "core/model/program_files.h"
 #include "core/platform/file_io.h"
 #include "core/text/bytes.h"
 #include "core/textform/program_text.h"
@@ -33,7 +34,7 @@ int runImport(const Arguments& arguments) {
         return usageError("import", "cannot read '" + path + "': not a readable file");
     auto text = readFilePrefix(path, kMaxProgramText + 1);
     if (!text) {
-        std::fprintf(stderr, "lumio: %s\n", text.error().c_str());
+        std::fprintf(stderr, "lumio: %s\n", describeFailure(text.error()).c_str());
         return 2;
     }
     auto imported = importProgramText(*text);
@@ -43,12 +44,12 @@ int runImport(const Arguments& arguments) {
         else std::fprintf(stderr, "lumio: %s:%zu: refused: %s\n", path.c_str(), failure.line, failure.reason.c_str());
         return 1;
     }
-    const char* extension = imported->kind == FileKind::Program ? ".zt5" : ".hs5";
+    const std::string extension(imported->kind == FileKind::Program ? kProgramFileExtension : kBlockFileExtension);
     if (!endsWith(output, extension))
-        return usageError("import", "the text is a " + std::string(extension) + " file; -o must name a " + extension + " file");
+        return usageError("import", "the text is a " + extension + " file; -o must name a " + extension + " file");
     auto written = writeFileAtomically(output, imported->bytes);
     if (!written) {
-        std::fprintf(stderr, "lumio: %s\n", written.error().c_str());
+        std::fprintf(stderr, "lumio: %s\n", describeFailure(written.error()).c_str());
         return 2;
     }
     return 0;

@@ -1,4 +1,4 @@
-// lumio list FILE [--store main|function N|thread N|all]: the listing of a program or block file, as
+// lumio list FILE [--store main|function N|thread N|all] [--edition classic]: the listing of a program or block file, as
 // the editor's list shows it, one line per statement.
 #include <cstdio>
 #include <filesystem>
@@ -14,10 +14,10 @@
 namespace lumio::cli {
 namespace {
 
-// Which stores to list: the main program (0), function k (k), thread k (500 + k), or all of them.
+// Which stores to list: one, or all of them.
 struct StoreChoice {
     bool all = false;
-    int storeId = 0;
+    StoreRef store;
 };
 
 std::optional<int> storeNumber(const std::string& text) {
@@ -40,42 +40,32 @@ void printLines(const ProgramStore& store, const LangContext& context) {
 // "== 主程序 ==", "== 函数3 ==" (or the user's name of the function), "== 线程2 ==".
 void printHeading(const std::string& gbkName) { std::printf("== %s ==\n", toUtf8(gbkName).c_str()); }
 
-int listProgram(const std::string& path, const StoreChoice& choice) {
-    auto bytes = readProgramFile(path);
+int listProgram(const std::string& path, const StoreChoice& choice, const EditionProfile& profile) {
+    auto bytes = readProgramFile(path, profile.edition);
     if (!bytes) {
         if (bytes.error().error == FileError::Unreadable) {
-            std::fprintf(stderr, "lumio: %s\n", bytes.error().detail.c_str());
+            std::fprintf(stderr, "lumio: %s\n", describeFailure(*bytes.error().io).c_str());
             return 2;
         }
         std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), fileErrorName(bytes.error().error));
         return 1;
     }
     Program program;
-    loadProgramImage(program, *bytes);
-    const LangContext context{Edition::Current, &program.names};
+    loadProgramImage(program, *bytes, profile.edition);
+    const LangContext context{profile.edition, &program.names};
     if (!choice.all) {
-        if (choice.storeId == 0) printLines(program.main, context);
-        else if (choice.storeId > kThreadIdBase) printLines(program.thread(choice.storeId - kThreadIdBase), context);
-        else printLines(program.function(choice.storeId), context);
+        printLines(program.store(choice.store), context);
         return 0;
     }
-    static const std::string mainName = gbkLiteral("主程序");
-    static const std::string functionWord = gbkLiteral("函数");
-    static const std::string threadWord = gbkLiteral("线程");
-    if (!program.main.empty()) {
-        printHeading(mainName);
-        printLines(program.main, context);
-    }
-    for (int k = 1; k <= kFunctionCount; ++k) {
-        if (program.function(k).empty()) continue;
-        printHeading(displayName(&program.names, functionWord + std::to_string(k)));
-        printLines(program.function(k), context);
-    }
-    for (int k = 1; k <= kThreadCount; ++k) {
-        if (program.thread(k).empty()) continue;
-        printHeading(displayName(&program.names, threadWord + std::to_string(k)));
-        printLines(program.thread(k), context);
-    }
+    auto print = [&](StoreRef store) {
+        if (program.store(store).empty()) return;
+        printHeading(store.displayName(&program.names));
+        printLines(program.store(store), context);
+    };
+    print(StoreRef::main());
+    for (int k = 1; k <= kFunctionCount; ++k) print(*StoreRef::function(k));
+    if (profile.hasThreads)
+        for (int k = 1; k <= kThreadCount; ++k) print(*StoreRef::thread(k));
     return 0;
 }
 
@@ -84,7 +74,7 @@ int listBlock(const std::string& path) {
     auto loaded = loadBlockFile(store, path);
     if (!loaded) {
         if (loaded.error().error == FileError::Unreadable) {
-            std::fprintf(stderr, "lumio: %s\n", loaded.error().detail.c_str());
+            std::fprintf(stderr, "lumio: %s\n", describeFailure(*loaded.error().io).c_str());
             return 2;
         }
         std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), fileErrorName(loaded.error().error));
@@ -96,7 +86,11 @@ int listBlock(const std::string& path) {
 
 }  // namespace
 
-int runList(const Arguments& arguments) {
+int runList(const Arguments& given) {
+    Arguments arguments = given;
+    std::string editionError;
+    const EditionProfile* profile = takeEditionOption(arguments, editionError);
+    if (!profile) return usageError("list", editionError);
     std::string path;
     StoreChoice choice;
     bool storeGiven = false;
@@ -114,7 +108,9 @@ int runList(const Arguments& arguments) {
                 if (i + 1 >= arguments.size()) return usageError("list", "--store " + which + " needs a number 1..100");
                 const auto number = storeNumber(arguments[++i]);
                 if (!number) return usageError("list", "--store " + which + " needs a number 1..100, not '" + arguments[i] + "'");
-                choice.storeId = which == "function" ? *number : kThreadIdBase + *number;
+                if (which == "thread" && !profile->hasThreads)
+                    return usageError("list", "the classic edition has no threads");
+                choice.store = *StoreRef::of(which == "function" ? StoreKind::Function : StoreKind::Thread, *number);
             } else {
                 return usageError("list", "unknown store '" + which + "' (main, function N, thread N or all)");
             }
@@ -131,11 +127,11 @@ int runList(const Arguments& arguments) {
     if (!std::filesystem::is_regular_file(path, error))
         return usageError("list", "cannot read '" + path + "': not a readable file");
     if (endsWith(path, ".hs5")) {
-        if (storeGiven && (choice.all || choice.storeId != 0))
+        if (storeGiven && (choice.all || !choice.store.isMain()))
             return usageError("list", "a .hs5 block file holds one statement list; --store applies to .zt5 files");
         return listBlock(path);
     }
-    return listProgram(path, choice);
+    return listProgram(path, choice, *profile);
 }
 
 }  // namespace lumio::cli

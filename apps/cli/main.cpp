@@ -9,14 +9,17 @@ namespace lumio::cli {
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> list{
-        {"check", "lumio check FILE              check that a .zt5 or .hs5 file would open, and summarise it", runCheck},
-        {"list", "lumio list FILE [--store main|function N|thread N|all]\n"
+        {"check", "lumio check FILE [--edition classic]\n"
+                  "                                check that a .zt5 or .hs5 file would open, and summarise it", runCheck},
+        {"list", "lumio list FILE [--store main|function N|thread N|all] [--edition classic]\n"
                  "                                print the listing of a .zt5 or .hs5 file as the editor shows it",
          runList},
-        {"statement", "lumio statement (--condition|--action) KIND P1 P2 [--or] [--comment TEXT] -- PARAM3\n"
+        {"statement", "lumio statement (--condition|--action) KIND P1 P2 [--or] [--comment TEXT]\n"
+                      "                [--edition classic] -- PARAM3\n"
                       "                                encode one statement as the editor does; print its record and text",
          runStatement},
-        {"export", "lumio export FILE [-o OUT]    the program text of a .zt5 or .hs5 file (a git textconv driver too)",
+        {"export", "lumio export FILE [-o OUT] [--edition classic]\n"
+                   "                                the program text of a .zt5 or .hs5 file (a git textconv driver too)",
          runExport},
         {"import", "lumio import TEXT -o FILE     the .zt5 or .hs5 file a program text stands for, byte for byte",
          runImport},

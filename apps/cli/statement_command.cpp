@@ -1,4 +1,4 @@
-// lumio statement (--condition|--action) KIND P1 P2 [--or] [--comment TEXT] -- PARAM3: one statement
+// lumio statement (--condition|--action) KIND P1 P2 [--or] [--comment TEXT] [--edition classic] -- PARAM3: one statement
 // encoded as the statement editor encodes it, printed as its record bytes and its listing text.
 #include <cstdio>
 #include <optional>
@@ -25,7 +25,11 @@ std::optional<std::uint8_t> code(const std::string& text) {
 
 }  // namespace
 
-int runStatement(const Arguments& arguments) {
+int runStatement(const Arguments& given) {
+    Arguments arguments = given;
+    std::string editionError;
+    const EditionProfile* profile = takeEditionOption(arguments, editionError);
+    if (!profile) return usageError("statement", editionError);
     std::optional<bool> isAction;
     bool orWithPrevious = false;
     std::optional<std::string> comment;
@@ -72,7 +76,7 @@ int runStatement(const Arguments& arguments) {
     }
     if (comment) statement.comment = toGbk(*comment);
 
-    const LangContext context{};
+    const LangContext context{profile->edition, nullptr};
     // The editor trims the typed text and reads typographic quotes as ASCII ones before encoding.
     const std::string text = editorParam3Text(toGbk(parameter.value_or("")));
     const bool stored = statement.isAction ? encodeActionParam(statement, text, context)

@@ -2,17 +2,15 @@
 
 namespace lumio {
 
-ProgramStore* storeById(Program& program, int storeId) {
-    if (storeId == kMainStoreId) return &program.main;
-    if (storeId >= 1 && storeId <= kFunctionCount) return &program.function(storeId);
-    if (storeId > kThreadIdBase && storeId <= kThreadIdBase + kThreadCount) return &program.thread(storeId - kThreadIdBase);
-    return nullptr;
+ProgramStore* storeById(Program& program, int storeId, Edition edition) {
+    const std::optional<StoreRef> store = StoreRef::fromId(storeId, edition);
+    return store ? &program.store(*store) : nullptr;
 }
 
 bool EditHistory::foldIntoLast(EditStep& step) {
     if (step.group == 0 || position_ == 0 || position_ != steps_.size()) return false;
     EditStep& last = steps_.back();
-    if (last.group != step.group || last.storeId != step.storeId) return false;
+    if (last.group != step.group || last.store != step.store) return false;
     if (step.namesBefore || last.namesBefore) return false;
     const SpanChange& next = step.change;
     SpanChange& previous = last.change;
@@ -29,14 +27,14 @@ bool EditHistory::foldIntoLast(EditStep& step) {
     return true;
 }
 
-void EditHistory::record(EditStep step) {
+bool EditHistory::record(EditStep step) {
     const bool namesChange = step.namesBefore && step.namesAfter && *step.namesBefore != *step.namesAfter;
-    if (step.change.empty() && !namesChange) return;
+    if (step.change.empty() && !namesChange) return false;
     if (!namesChange) {
         step.namesBefore.reset();
         step.namesAfter.reset();
     }
-    if (foldIntoLast(step)) return;
+    if (foldIntoLast(step)) return true;
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(position_), steps_.end());
     if (clean_ != kUnreachable && clean_ > position_) clean_ = kUnreachable;
     steps_.push_back(std::move(step));
@@ -46,13 +44,13 @@ void EditHistory::record(EditStep step) {
         --position_;
         if (clean_ != kUnreachable) clean_ = clean_ == 0 ? kUnreachable : clean_ - 1;
     }
+    return true;
 }
 
 std::optional<EditStep> EditHistory::undo(Program& program) {
     if (!canUndo()) return std::nullopt;
     const EditStep& step = steps_[position_ - 1];
-    ProgramStore* store = storeById(program, step.storeId);
-    if (store) revertChange(*store, step.change);
+    revertChange(program.store(step.store), step.change);
     if (step.namesBefore) program.names = *step.namesBefore;
     --position_;
     return step;
@@ -61,8 +59,7 @@ std::optional<EditStep> EditHistory::undo(Program& program) {
 std::optional<EditStep> EditHistory::redo(Program& program) {
     if (!canRedo()) return std::nullopt;
     const EditStep& step = steps_[position_];
-    ProgramStore* store = storeById(program, step.storeId);
-    if (store) applyChange(*store, step.change);
+    applyChange(program.store(step.store), step.change);
     if (step.namesAfter) program.names = *step.namesAfter;
     ++position_;
     return step;

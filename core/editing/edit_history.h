@@ -3,8 +3,7 @@
 // statement editor or the function and thread lists is recorded here as a step, so none of them
 // writes to a store behind the others' back and undo reverses changes in the order they were made.
 //
-// A step is one contiguous change of one store (main 0, function k, thread 500 + k), optionally with
-// the user names before and after. Steps recorded with the same non-zero group that fall inside the
+// A step is one contiguous change of one store, optionally with the user names before and after. Steps recorded with the same non-zero group that fall inside the
 // span the previous step left are folded into it: the statement editor, which applies every change
 // of the statement it edits at once, records them under one group and the user undoes the whole edit
 // of that statement in one step.
@@ -18,13 +17,11 @@
 
 namespace lumio {
 
-inline constexpr int kMainStoreId = 0;
-
-// The store of a program with the given id: 0 main, 1..100 functions, 501..600 threads; null otherwise.
-ProgramStore* storeById(Program& program, int storeId);
+// The store of a program with the given StoreImage id in `edition`; null when the edition has none.
+ProgramStore* storeById(Program& program, int storeId, Edition edition = Edition::Current);
 
 struct EditStep {
-    int storeId = kMainStoreId;
+    StoreRef store;
     SpanChange change;
     std::optional<RenameTable> namesBefore;  // set with namesAfter when the step changes the user names
     std::optional<RenameTable> namesAfter;
@@ -36,9 +33,10 @@ public:
     static constexpr size_t kDefaultLimit = 1000;
     explicit EditHistory(size_t limit = kDefaultLimit) : limit_(limit) {}
 
-    // Records a change already made to the program. Discards the steps that could be redone.
-    // Steps that change nothing are not recorded.
-    void record(EditStep step);
+    // Records a change already made to the program (the program document applies and records in
+    // one move). Discards the steps that could be redone. Steps that change nothing are not recorded;
+    // returns whether the step was kept.
+    bool record(EditStep step);
 
     bool canUndo() const { return position_ > 0; }
     bool canRedo() const { return position_ < steps_.size(); }

@@ -9,13 +9,24 @@ void replaceSpan(ProgramStore& store, size_t position, size_t removeCount, const
     auto& statements = store.statements;
     position = std::min(position, statements.size());
     removeCount = std::min(removeCount, statements.size() - position);
+    // Overwrite what both spans share in place, so replacing one line moves no other.
+    const size_t shared = std::min(removeCount, insert.size());
     const auto at = statements.begin() + static_cast<std::ptrdiff_t>(position);
-    statements.erase(at, at + static_cast<std::ptrdiff_t>(removeCount));
-    statements.insert(statements.begin() + static_cast<std::ptrdiff_t>(position), insert.begin(), insert.end());
+    std::copy(insert.begin(), insert.begin() + static_cast<std::ptrdiff_t>(shared), at);
+    const auto rest = at + static_cast<std::ptrdiff_t>(shared);
+    if (removeCount > shared)
+        statements.erase(rest, rest + static_cast<std::ptrdiff_t>(removeCount - shared));
+    else
+        statements.insert(rest, insert.begin() + static_cast<std::ptrdiff_t>(shared), insert.end());
     store.recomputeDepths();
 }
 
 }  // namespace
+
+bool changesOnlyItsLine(const Statement& before, const Statement& after) {
+    return before.isAction == after.isAction && before.isBlockBegin() == after.isBlockBegin() &&
+           before.isBlockEnd() == after.isBlockEnd();
+}
 
 void applyChange(ProgramStore& store, const SpanChange& change) {
     replaceSpan(store, change.position, change.removed.size(), change.inserted);

@@ -33,6 +33,10 @@ SpanChange recordSpan(ProgramStore& store, size_t first, size_t last, Edit&& edi
     return change;
 }
 
+// Whether replacing `before` by `after` changes only that statement's own listing line: the line
+// count stays, and so do the rule numbers, the connector words of the next line and every depth.
+bool changesOnlyItsLine(const Statement& before, const Statement& after);
+
 // Replaces `removed` by `inserted` at `position` (redo), or the reverse (undo), and recomputes depths.
 void applyChange(ProgramStore& store, const SpanChange& change);
 void revertChange(ProgramStore& store, const SpanChange& change);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/editing/span_change.h"
+#include "core/editing/store_edit.h"
 #include "core/lang/actions/action_catalogue.h"
 #include "core/lang/actions/action_examples.h"
 #include "core/lang/actions/action_text.h"
@@ -40,18 +41,6 @@ std::vector<OfferedEntry> numberedList(Name name) {
 int selectionOf(const std::vector<OfferedEntry>& entries, int code) {
     if (code == 0) return -1;
     return offeredPosition(entries, code) - 1;
-}
-
-bool isFunctionOrThread(int storeId) {
-    return (storeId >= 1 && storeId <= kFunctionCount) ||
-           (storeId > kThreadIdBase && storeId <= kThreadIdBase + kThreadCount);
-}
-
-// Whether replacing `before` by `after` changes only that statement's own listing line: the line
-// count stays, and so do the rule numbers, the connector words of the next line and every depth.
-bool changesOnlyItsLine(const Statement& before, const Statement& after) {
-    return before.isAction == after.isAction && before.isBlockBegin() == after.isBlockBegin() &&
-           before.isBlockEnd() == after.isBlockEnd();
 }
 
 // Equal as the store keeps them: depth is derived, so it does not count.
@@ -93,19 +82,16 @@ std::vector<std::string> param3Examples(const Statement& statement) {
 
 std::string learnedCodeText(ByteView code) { return "{" + trimBlanks(hexPairs(code)) + "}"; }
 
-StatementEditorSession::StatementEditorSession(Program& program, EditHistory& history, Edition edition)
-    : program_(program), history_(history), edition_(edition) {}
+StatementEditorSession::StatementEditorSession(ProgramDocument& document) : document_(document) {}
 
-ProgramStore* StatementEditorSession::store() const { return storeById(program_, storeId_); }
-
-void StatementEditorSession::open(int storeId, int index, bool isNew, StatementListView* view) {
+void StatementEditorSession::open(StoreRef store, int index, bool isNew, StatementListView* view) {
     Statement statement;
-    const ProgramStore* shown = storeById(program_, storeId);
-    if (shown && index >= 0 && static_cast<size_t>(index) < shown->count()) statement = (*shown)[static_cast<size_t>(index)];
-    loadStatement(storeId, index, statement, isNew, view);
+    const ProgramStore& shown = document_.store(store);
+    if (index >= 0 && static_cast<size_t>(index) < shown.count()) statement = shown[static_cast<size_t>(index)];
+    loadStatement(store, index, statement, isNew, view);
 }
 
-void StatementEditorSession::loadStatement(int storeId, int index, const Statement& statement, bool isNew,
+void StatementEditorSession::loadStatement(StoreRef store, int index, const Statement& statement, bool isNew,
                                            StatementListView* view) {
     kinds_.clear();
     param1s_.clear();
@@ -117,11 +103,11 @@ void StatementEditorSession::loadStatement(int storeId, int index, const Stateme
 
     isNew_ = isNew;
     statement_ = isNew ? Statement{} : statement;
-    storeId_ = storeId;
+    store_ = store;
     index_ = index;
     view_ = view;
     // Every write-back of this statement folds into one undo step.
-    group_ = history_.newGroup();
+    group_ = document_.newGroup();
     orChecked_ = statement_.orWithPrevious != 0;
     fillLists(FillFrom::Kinds);
 }
@@ -225,40 +211,32 @@ void StatementEditorSession::applyEdit() {
 }
 
 void StatementEditorSession::writeBack() {
-    ProgramStore* target = store();
-    if (!target || !view_) return;
+    if (!view_) return;
+    const ProgramStore& shown = target();
     const int line = view_->highestSelected();
-    if (line < 0 || static_cast<size_t>(line) >= target->count()) return;
+    if (line < 0 || static_cast<size_t>(line) >= shown.count()) return;
     const size_t at = static_cast<size_t>(line);
-    const Statement before = (*target)[at];
+    const Statement& before = shown[at];
     if (sameStatement(before, statement_)) return;
     ListingUpdate update;
     update.line = line;
     update.topLine = view_->topLine();
     update.lineOnly = changesOnlyItsLine(before, statement_);
-    EditStep step;
-    step.storeId = storeId_;
-    step.group = group_;
-    step.change = recordSpan(*target, at, at + 1, [&](ProgramStore& changed) { changed.replaceAt(at, statement_); });
-    view_->commitEdit(std::move(step), update);
+    if (!document_.apply({store_, replaceLineChange(shown, at, statement_), {}, {}, group_})) return;
+    view_->showEdit(update);
 }
 
 void StatementEditorSession::insertNew() {
-    ProgramStore* target = store();
-    if (!target || !view_) return;
+    if (!view_) return;
+    const ProgramStore& shown = target();
     const int highest = view_->highestSelected();
-    const bool after = highest >= 0 && static_cast<size_t>(highest) < target->count();
-    const size_t position = after ? static_cast<size_t>(highest) + 1 : target->count();
+    const bool after = highest >= 0 && static_cast<size_t>(highest) < shown.count();
+    const size_t position = after ? static_cast<size_t>(highest) + 1 : shown.count();
     ListingUpdate update;
     update.line = static_cast<int>(position);
     update.topLine = view_->topLine();
-    EditStep step;
-    step.storeId = storeId_;
-    step.group = group_;
-    step.change = recordSpan(*target, position, position, [&](ProgramStore& changed) {
-        changed.insertAfter(after ? static_cast<size_t>(highest) : kAppend, statement_);
-    });
-    view_->commitEdit(std::move(step), update);
+    if (!document_.apply({store_, insertLineChange(shown, position, statement_), {}, {}, group_})) return;
+    view_->showEdit(update);
 }
 
 void StatementEditorSession::confirm() {
@@ -267,7 +245,7 @@ void StatementEditorSession::confirm() {
 }
 
 void StatementEditorSession::cancel() {
-    if (isFunctionOrThread(storeId_) && view_ && view_->listVisible()) view_->focusList();
+    if (!store_.isMain() && view_ && view_->listVisible()) view_->focusList();
 }
 
 std::optional<RemoteLearn> StatementEditorSession::remoteLearnRequest() const {

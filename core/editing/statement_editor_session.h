@@ -2,17 +2,17 @@
 // The statement editor's state and rules, without widgets: the statement being built, the lists it
 // offers, the parameter-3 and comment texts, and what each choice does. The editor dialog only shows
 // this state and passes the user's choices in; the session writes the statement back into its store
-// (edit mode: at once on every change; add mode: on confirm) through the list that shows the store.
+// (edit mode: at once on every change; add mode: on confirm) through the program document, then tells
+// the list that shows the store which line to select.
 //
-// Every write-back is recorded in the program's one edit history under a group opened when the
-// statement is loaded, so all changes made to one statement (each keystroke in 参数3 included)
-// undo as one step.
+// Every write-back is applied under a group opened when the statement is loaded, so all changes made
+// to one statement (each keystroke in 参数3 included) undo as one step.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/editing/edit_history.h"
+#include "core/editing/program_document.h"
 #include "core/lang/actions/action_table.h"
 #include "core/lang/context.h"
 #include "core/model/program.h"
@@ -34,10 +34,9 @@ public:
     virtual ~StatementListView() = default;
     virtual int highestSelected() const = 0;
     virtual int topLine() const = 0;
-    // The editor has changed the store as `step` tells: record the step in the program's history,
-    // re-render (only `update.line` when `update.lineOnly`), select `update.line` and restore
-    // `update.topLine`.
-    virtual void commitEdit(EditStep step, const ListingUpdate& update) = 0;
+    // The editor has changed the store through the document (the list has been told and shown it
+    // again): select `update.line` and restore `update.topLine`.
+    virtual void showEdit(const ListingUpdate& update) = 0;
     // Whether the list is on screen, and giving it the keyboard focus (after cancel).
     virtual bool listVisible() const { return false; }
     virtual void focusList() {}
@@ -61,14 +60,14 @@ public:
     };
     using Parts = unsigned;
 
-    StatementEditorSession(Program& program, EditHistory& history, Edition edition);
+    explicit StatementEditorSession(ProgramDocument& document);
 
-    // Fills the editor with the statement at `index` of store `storeId` (a blank statement when the
-    // index lies outside the store, and always in add mode), shown and written back through `view`.
-    void open(int storeId, int index, bool isNew, StatementListView* view);
+    // Fills the editor with the statement at `index` of `store` (a blank statement when the index
+    // lies outside the store, and always in add mode), written back to the store and shown through `view`.
+    void open(StoreRef store, int index, bool isNew, StatementListView* view);
     // Fills the editor with `statement`: the lists, the 参数3 text and the comment; a blank statement
     // in add mode. A new statement therefore starts as a condition with no kind chosen.
-    void loadStatement(int storeId, int index, const Statement& statement, bool isNew, StatementListView* view);
+    void loadStatement(StoreRef store, int index, const Statement& statement, bool isNew, StatementListView* view);
 
     // The user's choices. Each returns the parts to show again.
     Parts chooseAction(bool isAction);         // 条件/结果
@@ -97,12 +96,13 @@ public:
 
     // Editor state.
     const Statement& statement() const { return statement_; }
-    int storeId() const { return storeId_; }
+    StoreRef store() const { return store_; }
+    int storeId() const { return store_.id(); }
     int index() const { return index_; }
     bool isNew() const { return isNew_; }
     bool orChecked() const { return orChecked_; }
     StatementListView* view() const { return view_; }
-    LangContext context() const { return {edition_, &program_.names}; }
+    LangContext context() const { return document_.langContext(); }
 
     // What the controls show. Selections are list entries, -1 for none.
     const std::vector<OfferedEntry>& kinds() const { return kinds_; }
@@ -120,14 +120,12 @@ private:
     Parts fillLists(FillFrom from);
     void writeBack();
     void insertNew();
-    ProgramStore* store() const;
+    const ProgramStore& target() const { return document_.store(store_); }
 
-    Program& program_;
-    EditHistory& history_;
-    const Edition edition_;
+    ProgramDocument& document_;
 
     Statement statement_;
-    int storeId_ = kMainStoreId;
+    StoreRef store_;
     int index_ = -1;
     bool isNew_ = true;
     bool orChecked_ = false;

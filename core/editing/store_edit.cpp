@@ -23,7 +23,71 @@ Statement blockMarker(std::uint8_t param1) {
     return marker;
 }
 
+// Applies `change` to the store and gives it back with the depths the store now holds.
+SpanChange applied(ProgramStore& store, SpanChange change) {
+    if (change.empty()) return change;
+    applyChange(store, change);
+    const auto first = store.statements.begin() + static_cast<std::ptrdiff_t>(change.position);
+    change.inserted.assign(first, first + static_cast<std::ptrdiff_t>(change.inserted.size()));
+    return change;
+}
+
+std::vector<Statement> slice(const ProgramStore& store, size_t first, size_t last) {
+    const auto begin = store.statements.begin();
+    return {begin + static_cast<std::ptrdiff_t>(first), begin + static_cast<std::ptrdiff_t>(last)};
+}
+
 }  // namespace
+
+SpanChange pasteChange(const ProgramStore& store, const ProgramStore& clipboard, int highest, size_t lines) {
+    if (clipboard.empty()) return {};
+    const size_t wanted = lines > 0 ? static_cast<size_t>(highest + 1) : 0;
+    return {std::min(store.count(), wanted), {}, clipboard.statements};
+}
+
+SpanChange deleteSelectionChange(const ProgramStore& store, const std::vector<int>& selection) {
+    const std::vector<size_t> lines = validSelection(selection, store.count());
+    if (lines.empty()) return {};
+    SpanChange change{lines.front(), slice(store, lines.front(), lines.back() + 1), {}};
+    // The unselected lines between the first and the last selected one stay.
+    size_t next = 0;
+    for (size_t line = lines.front(); line <= lines.back(); ++line) {
+        if (next < lines.size() && lines[next] == line)
+            ++next;
+        else
+            change.inserted.push_back(store[line]);
+    }
+    return change;
+}
+
+SpanChange deleteAllChange(const ProgramStore& store) {
+    if (store.empty()) return {};
+    return {0, store.statements, {}};
+}
+
+SpanChange blockPairChange(const ProgramStore& store, int highest) {
+    const size_t position = store.empty() ? 0 : static_cast<size_t>(std::max(highest, 0)) + 1;
+    return {std::min(position, store.count()), {}, {blockMarker(kBlockBeginParam), blockMarker(kBlockEndParam)}};
+}
+
+SpanChange insertStoreChange(const ProgramStore& store, const ProgramStore& other, size_t index) {
+    if (other.empty()) return {};
+    const size_t position = (store.empty() || index >= store.count()) ? store.count() : index + 1;
+    return {position, {}, other.statements};
+}
+
+SpanChange replaceAllChange(const ProgramStore& store, std::vector<Statement> statements) {
+    return {0, store.statements, std::move(statements)};
+}
+
+SpanChange replaceLineChange(const ProgramStore& store, size_t index, Statement statement) {
+    if (index >= store.count()) return {};
+    return {index, {store[index]}, {std::move(statement)}};
+}
+
+SpanChange insertLineChange(const ProgramStore& store, size_t position, Statement statement) {
+    return {std::min(position, store.count()), {}, {std::move(statement)}};
+}
 
 void copySelection(const std::vector<int>& selection, const ProgramStore& store, ProgramStore& clipboard) {
     clipboard.clear();
@@ -32,46 +96,19 @@ void copySelection(const std::vector<int>& selection, const ProgramStore& store,
 }
 
 SpanChange pasteClipboard(ProgramStore& store, const ProgramStore& clipboard, int highest, size_t lines) {
-    if (clipboard.empty()) return {};
-    const size_t wanted = lines > 0 ? static_cast<size_t>(highest + 1) : 0;
-    const size_t position = std::min(store.count(), wanted);
-    // The clipboard may be this very store: copy before inserting.
-    const std::vector<Statement> copies = clipboard.statements;
-    return recordSpan(store, position, position, [&](ProgramStore& target) {
-        size_t at = position;
-        for (const Statement& statement : copies) target.insertBefore(at++, statement);
-        target.recomputeDepths();
-    });
+    return applied(store, pasteChange(store, clipboard, highest, lines));
 }
 
 SpanChange deleteSelection(ProgramStore& store, const std::vector<int>& selection) {
-    const std::vector<size_t> lines = validSelection(selection, store.count());
-    if (lines.empty()) return {};
-    return recordSpan(store, lines.front(), lines.back() + 1, [&](ProgramStore& target) {
-        // Highest first, so the lower indices stay valid.
-        for (auto line = lines.rbegin(); line != lines.rend(); ++line) target.removeAt(*line);
-    });
+    return applied(store, deleteSelectionChange(store, selection));
 }
 
-SpanChange deleteAll(ProgramStore& store) {
-    if (store.empty()) return {};
-    return recordSpan(store, 0, store.count(), [](ProgramStore& target) { target.clear(); });
-}
+SpanChange deleteAll(ProgramStore& store) { return applied(store, deleteAllChange(store)); }
 
-SpanChange insertBlockPair(ProgramStore& store, int highest) {
-    const size_t position = store.empty() ? 0 : static_cast<size_t>(std::max(highest, 0)) + 1;
-    const size_t first = std::min(position, store.count());
-    return recordSpan(store, first, first, [&](ProgramStore& target) {
-        target.insertAfter(static_cast<size_t>(std::max(highest, 0)), blockMarker(kBlockBeginParam));
-        target.insertAfter(highest < 0 ? 1 : static_cast<size_t>(highest) + 1, blockMarker(kBlockEndParam));
-    });
-}
+SpanChange insertBlockPair(ProgramStore& store, int highest) { return applied(store, blockPairChange(store, highest)); }
 
 SpanChange insertStoreAfter(ProgramStore& store, const ProgramStore& other, size_t index) {
-    if (other.empty()) return {};
-    const size_t position = (store.empty() || index >= store.count()) ? store.count() : index + 1;
-    return recordSpan(store, position, position,
-                      [&](ProgramStore& target) { target.insertStoreAfter(other, index); });
+    return applied(store, insertStoreChange(store, other, index));
 }
 
 int lineAfterDelete(int lowest, size_t remaining) {

@@ -1,6 +1,7 @@
 #pragma once
 // Edit operations on a store driven by a list's selection: copy, paste, delete, block pair, import.
-// Each returns the span it changed, so the caller can record it in the edit history and select it.
+// The `...Change` functions only compute the span an operation would change, for the program document
+// to apply and record in one move; the others apply it to a store of their own and return it.
 // Selections are line indices of the list showing the store, in any order; indices past the store are
 // ignored.
 #include <string>
@@ -11,6 +12,18 @@
 #include "core/model/program_store.h"
 
 namespace lumio {
+
+// The changes the operations below make, computed without touching the store.
+SpanChange pasteChange(const ProgramStore& store, const ProgramStore& clipboard, int highest, size_t lines);
+SpanChange deleteSelectionChange(const ProgramStore& store, const std::vector<int>& selection);
+SpanChange deleteAllChange(const ProgramStore& store);
+SpanChange blockPairChange(const ProgramStore& store, int highest);
+SpanChange insertStoreChange(const ProgramStore& store, const ProgramStore& other, size_t index);
+// The whole content of the store replaced by `statements` (a block file imported into a function).
+SpanChange replaceAllChange(const ProgramStore& store, std::vector<Statement> statements);
+// Statement `index` replaced by `statement`; inserting `statement` at `position` (count appends).
+SpanChange replaceLineChange(const ProgramStore& store, size_t index, Statement statement);
+SpanChange insertLineChange(const ProgramStore& store, size_t position, Statement statement);
 
 // Empties the clipboard, then copies store[i] for every selected i in ascending order.
 void copySelection(const std::vector<int>& selection, const ProgramStore& store, ProgramStore& clipboard);

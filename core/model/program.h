@@ -7,12 +7,10 @@
 #include "core/edition.h"
 #include "core/lang/operands/rename_table.h"
 #include "core/model/program_store.h"
+#include "core/model/store_ref.h"
 
 namespace lumio {
 
-inline constexpr int kFunctionCount = 100;
-inline constexpr int kThreadCount = 100;
-inline constexpr int kThreadIdBase = 500;
 inline constexpr int kNamesBlockId = 1002;
 
 class Program {
@@ -28,6 +26,9 @@ public:
     ProgramStore& thread(int number) { return threads.at(static_cast<size_t>(number - 1)); }
     const ProgramStore& function(int number) const { return functions.at(static_cast<size_t>(number - 1)); }
     const ProgramStore& thread(int number) const { return threads.at(static_cast<size_t>(number - 1)); }
+
+    ProgramStore& store(StoreRef ref) { return ref.in(*this); }
+    const ProgramStore& store(StoreRef ref) const { return ref.in(*this); }
 
     // Empties every store and the names (the New command).
     void clear();

@@ -58,7 +58,7 @@ const char* fileErrorName(FileError error) {
 UserMessage programFileMessage(const FileFailure& failure) {
     switch (failure.error) {
     case FileError::Extension: return {toGbk("文件类型出错！！！"), toGbk("提示")};
-    case FileError::Unreadable: return {failure.detail, toGbk("错误")};
+    case FileError::Unreadable: return {{}, toGbk("错误")};
     case FileError::LengthField: return {};
     default: return {toGbk("数据错误！！！"), toGbk("提示")};
     }
@@ -67,7 +67,7 @@ UserMessage programFileMessage(const FileFailure& failure) {
 UserMessage blockFileMessage(const FileFailure& failure) {
     switch (failure.error) {
     case FileError::Extension: return {toGbk("文件扩展名出错"), toGbk("提示：")};
-    case FileError::Unreadable: return {failure.detail, toGbk("错误")};
+    case FileError::Unreadable: return {{}, toGbk("错误")};
     case FileError::LengthField: return {};
     // A block file whose seal does not match is refused with the message program files use.
     default: return {toGbk("数据错误！！！"), toGbk("提示")};
@@ -75,7 +75,7 @@ UserMessage blockFileMessage(const FileFailure& failure) {
 }
 
 Expected<Bytes, FileFailure> readProgramFile(const std::filesystem::path& path, Edition edition) {
-    if (!hasExtension(path, ".zt5")) return unexpected(FileFailure{FileError::Extension, {}});
+    if (!hasExtension(path, kProgramFileExtension)) return unexpected(FileFailure{FileError::Extension, {}});
     auto head = readFilePrefix(path, 6);
     if (!head) return unexpected(FileFailure{FileError::Unreadable, head.error()});
     if (head->size() < 6) return unexpected(FileFailure{FileError::LengthField, {}});
@@ -100,9 +100,9 @@ Expected<void, FileFailure> openProgramFile(Program& program, const std::filesys
     return {};
 }
 
-Expected<std::filesystem::path, std::string> saveProgramFile(Program& program, const std::filesystem::path& path,
+Expected<std::filesystem::path, FileIoFailure> saveProgramFile(const Program& program, const std::filesystem::path& path,
                                                              Edition edition) {
-    const std::filesystem::path written = withExtension(path, ".zt5");
+    const std::filesystem::path written = withExtension(path, kProgramFileExtension);
     const Bytes image = buildProgramImage(program, edition);
     auto result = writeFileAtomically(written, image);
     if (!result) return unexpected(result.error());
@@ -119,7 +119,7 @@ std::optional<FileError> checkBlockFileBytes(ByteView bytes) {
 }
 
 Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesystem::path& path) {
-    if (!hasExtension(path, store.blockExtension)) return unexpected(FileFailure{FileError::Extension, {}});
+    if (!hasExtension(path, kBlockFileExtension)) return unexpected(FileFailure{FileError::Extension, {}});
     auto head = readFilePrefix(path, 6);
     if (!head) return unexpected(FileFailure{FileError::Unreadable, head.error()});
     // The length field is checked before the rest of the file is read.
@@ -132,7 +132,7 @@ Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesy
     return {};
 }
 
-Bytes blockFileBytes(ProgramStore& store) {
+Bytes blockFileBytes(const ProgramStore& store) {
     const Bytes image = store.image();
     Bytes bytes;
     appendU16LowFirst(bytes, FileSeal(image));
@@ -140,8 +140,8 @@ Bytes blockFileBytes(ProgramStore& store) {
     return bytes;
 }
 
-Expected<std::filesystem::path, std::string> saveBlockFile(ProgramStore& store, const std::filesystem::path& path) {
-    const std::filesystem::path written = withExtension(path, ".hs5");
+Expected<std::filesystem::path, FileIoFailure> saveBlockFile(const ProgramStore& store, const std::filesystem::path& path) {
+    const std::filesystem::path written = withExtension(path, kBlockFileExtension);
     auto result = writeFileAtomically(written, blockFileBytes(store));
     if (!result) return unexpected(result.error());
     return written;
@@ -157,10 +157,10 @@ SizeProblem checkSavedSizes(const Program& program, Edition edition) {
             problem.storesTooLarge += name;
         }
     };
-    note(program.main, toGbk("主程序"));
-    for (int k = 1; k <= kFunctionCount; ++k) note(program.function(k), toGbk("函数") + std::to_string(k));
+    note(program.main, StoreRef::main().defaultName());
+    for (int k = 1; k <= kFunctionCount; ++k) note(program.function(k), StoreRef::function(k)->defaultName());
     if (hasThreads(edition))
-        for (int k = 1; k <= kThreadCount; ++k) note(program.thread(k), toGbk("线程") + std::to_string(k));
+        for (int k = 1; k <= kThreadCount; ++k) note(program.thread(k), StoreRef::thread(k)->defaultName());
     return problem;
 }
 

@@ -4,13 +4,14 @@
 
 #include "core/checks/crc16.h"
 #include "core/checks/file_seal.h"
+#include "core/edition_profile.h"
 #include "core/lang/operands/naming.h"
 
 namespace lumio {
 
-std::uint32_t maxProgramImage(Edition edition) { return edition == Edition::Classic ? 199999 : 499999; }
+std::uint32_t maxProgramImage(Edition edition) { return editionProfile(edition).maxImage; }
 
-bool hasThreads(Edition edition) { return edition == Edition::Current; }
+bool hasThreads(Edition edition) { return editionProfile(edition).hasThreads; }
 
 const char* imageCheckName(ImageCheck check) {
     switch (check) {
@@ -36,23 +37,16 @@ std::uint32_t programBodySize(const Program& program, Edition edition) {
     return size;
 }
 
-Bytes buildProgramImage(Program& program, Edition edition) {
+Bytes buildProgramImage(const Program& program, Edition edition) {
     Bytes image;
     image.reserve(kImageHeaderSize + programBodySize(program, edition));
     image.append(kImageHeaderSize, '\0');
 
-    program.main.storeId = 0;
-    program.main.writeImage(image);
-    for (int k = 1; k <= kFunctionCount; ++k) {
-        program.function(k).storeId = k;
-        program.function(k).writeImage(image);
-    }
-    if (hasThreads(edition)) {
-        for (int k = 1; k <= kThreadCount; ++k) {
-            program.thread(k).storeId = kThreadIdBase + k;
-            program.thread(k).writeImage(image);
-        }
-    }
+    // Each store is written under the id of its place in the program, whatever its own field says.
+    program.main.writeImage(image, kMainStoreId);
+    for (int k = 1; k <= kFunctionCount; ++k) program.function(k).writeImage(image, StoreRef::function(k)->id());
+    if (hasThreads(edition))
+        for (int k = 1; k <= kThreadCount; ++k) program.thread(k).writeImage(image, StoreRef::thread(k)->id());
     const std::string namesText = exportNames(program.names);
     if (!namesText.empty()) {
         appendU32BigEndian(image, static_cast<std::uint32_t>(namesText.size() + 6));

@@ -42,7 +42,7 @@ const char* imageCheckName(ImageCheck check);
 
 // Length of the body: the stores' image sizes plus the names block.
 std::uint32_t programBodySize(const Program& program, Edition edition = Edition::Current);
-Bytes buildProgramImage(Program& program, Edition edition = Edition::Current);
+Bytes buildProgramImage(const Program& program, Edition edition = Edition::Current);
 // Writes the 16-byte header of `image`, whose first 16 bytes are reserved for it, for the body that
 // follows them: length, format tag, the body's CRC and seal, the header CRC, then the seal of bytes 2..T-1.
 void sealProgramImage(Bytes& image);

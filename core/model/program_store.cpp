@@ -15,6 +15,7 @@ void ProgramStore::insertAfter(size_t index, Statement statement) {
 void ProgramStore::insertBefore(size_t position, Statement statement) {
     position = std::min(position, statements.size());
     statements.insert(statements.begin() + static_cast<std::ptrdiff_t>(position), std::move(statement));
+    recomputeDepths();
 }
 
 void ProgramStore::replaceAt(size_t index, Statement statement) {
@@ -30,27 +31,26 @@ void ProgramStore::removeAt(size_t index) {
 void ProgramStore::insertStoreAfter(const ProgramStore& other, size_t index) {
     // Copy first: `other` may be this store.
     const std::vector<Statement> copies = other.statements;
-    for (size_t i = 0; i < copies.size(); ++i) {
-        // index + i wraps for kAppend and stays beyond the end, which appends, as intended.
-        insertAfter(index + i, copies[i]);
-    }
+    const size_t position = (statements.empty() || index >= statements.size()) ? statements.size() : index + 1;
+    statements.insert(statements.begin() + static_cast<std::ptrdiff_t>(position), copies.begin(), copies.end());
+    recomputeDepths();
 }
 
 void ProgramStore::clear() { statements.clear(); }
 
+std::uint8_t blockDepth(const Statement& statement, std::uint8_t& level) {
+    if (statement.isBlockBegin()) {
+        const std::uint8_t depth = level;
+        if (level < kMaxDepth) ++level;
+        return depth;
+    }
+    if (statement.isBlockEnd() && level > 0) --level;
+    return level;
+}
+
 void ProgramStore::recomputeDepths() {
     std::uint8_t level = 0;
-    for (Statement& statement : statements) {
-        if (statement.isBlockBegin()) {
-            statement.depth = level;
-            if (level < kMaxDepth) ++level;
-        } else if (statement.isBlockEnd()) {
-            if (level > 0) --level;
-            statement.depth = level;
-        } else {
-            statement.depth = level;
-        }
-    }
+    for (Statement& statement : statements) statement.depth = blockDepth(statement, level);
 }
 
 std::uint32_t ProgramStore::imageSize() const {
@@ -60,16 +60,28 @@ std::uint32_t ProgramStore::imageSize() const {
     return size;
 }
 
-void ProgramStore::writeImage(Bytes& out) {
+void ProgramStore::writeImage(Bytes& out) const { writeImage(out, storeId); }
+
+void ProgramStore::writeImage(Bytes& out, int id) const {
     if (statements.empty()) return;
-    recomputeDepths();
-    out.reserve(out.size() + imageSize());
-    appendU32BigEndian(out, imageSize());
-    appendU16BigEndian(out, static_cast<std::uint16_t>(storeId));
-    for (const Statement& statement : statements) appendStatementRecord(out, statement);
+    const std::uint32_t size = imageSize();
+    out.reserve(out.size() + size);
+    appendU32BigEndian(out, size);
+    appendU16BigEndian(out, static_cast<std::uint16_t>(id));
+    std::uint8_t level = 0;
+    for (const Statement& statement : statements) {
+        const std::uint8_t depth = blockDepth(statement, level);
+        if (depth == statement.depth) {
+            appendStatementRecord(out, statement);
+        } else {
+            Statement placed = statement;
+            placed.depth = depth;
+            appendStatementRecord(out, placed);
+        }
+    }
 }
 
-Bytes ProgramStore::image() {
+Bytes ProgramStore::image() const {
     Bytes out;
     writeImage(out);
     return out;

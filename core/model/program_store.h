@@ -31,12 +31,15 @@ struct RecordWalk {
     size_t stop = 0;
 };
 RecordWalk walkStoreImage(ByteView source);
+// The depth of `statement` in a store walked from the top, `level` being the depth the statements
+// before it left; advances `level` past it. A block begin stands at the level it opens, a block end
+// at the level it returns to; depth stops at 15.
+std::uint8_t blockDepth(const Statement& statement, std::uint8_t& level);
 
 class ProgramStore {
 public:
     std::vector<Statement> statements;
     int storeId = 0;
-    std::string blockExtension = ".hs5";
 
     size_t count() const { return statements.size(); }
     bool empty() const { return statements.empty(); }
@@ -44,19 +47,22 @@ public:
 
     // Inserts after `index`; an index outside the store (kAppend included) appends.
     void insertAfter(size_t index, Statement statement);
-    // Inserts at `position` (count appends); depths are left to the caller.
+    // Inserts at `position` (count appends) and recomputes depths.
     void insertBefore(size_t position, Statement statement);
     void replaceAt(size_t index, Statement statement);
     void removeAt(size_t index);
-    // Copies every statement of `other` so that they stand contiguously after `index`.
+    // Copies every statement of `other` so that they stand contiguously after `index` (appended when
+    // the store is empty or the index lies beyond it); depths are recomputed once.
     void insertStoreAfter(const ProgramStore& other, size_t index);
     void clear();
     void recomputeDepths();
 
     std::uint32_t imageSize() const;
-    // Appends the StoreImage (nothing for an empty store) after recomputing depths.
-    void writeImage(Bytes& out);
-    Bytes image();
+    // Appends the StoreImage (nothing for an empty store) with the store's own id, or with `id`. The
+    // records carry the depths as the block markers give them, whatever the statements hold.
+    void writeImage(Bytes& out) const;
+    void writeImage(Bytes& out, int id) const;
+    Bytes image() const;
     // Replaces the content with the records of `source`, a StoreImage. A length field outside
     // 7..200000 leaves the store empty; records that do not tile the image end the walk there.
     void readImage(ByteView source);

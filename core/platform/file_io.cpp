@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <random>
 
@@ -16,8 +15,8 @@
 namespace lumio {
 namespace {
 
-std::string describe(const std::filesystem::path& path, const char* what) {
-    return std::string(what) + " " + path.string() + ": " + std::strerror(errno);
+FileIoFailure failed(FileIoFailure::Step step, const std::filesystem::path& path, int code) {
+    return {step, path, std::error_code(code, std::generic_category())};
 }
 
 std::filesystem::path temporaryBeside(const std::filesystem::path& path) {
@@ -29,9 +28,17 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& path) {
 
 }  // namespace
 
-Expected<Bytes, std::string> readFilePrefix(const std::filesystem::path& path, size_t limit) {
+std::string describeFailure(const FileIoFailure& failure) {
+    static constexpr const char* steps[] = {"cannot open", "cannot read", "cannot create",
+                                            "cannot write", "cannot flush", "cannot replace"};
+    return std::string(steps[static_cast<int>(failure.step)]) + " " + failure.path.string() + ": " +
+           failure.error.message();
+}
+
+Expected<Bytes, FileIoFailure> readFilePrefix(const std::filesystem::path& path, size_t limit) {
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return unexpected(describe(path, "cannot open"));
+    if (!in) return unexpected(failed(FileIoFailure::Step::Open, path, errno ? errno : ENOENT));
     Bytes bytes;
     char buffer[65536];
     while (bytes.size() < limit && in) {
@@ -39,62 +46,66 @@ Expected<Bytes, std::string> readFilePrefix(const std::filesystem::path& path, s
         in.read(buffer, static_cast<std::streamsize>(want));
         bytes.append(buffer, static_cast<size_t>(in.gcount()));
     }
-    if (in.bad()) return unexpected(describe(path, "cannot read"));
+    if (in.bad()) return unexpected(failed(FileIoFailure::Step::Read, path, errno ? errno : EIO));
     return bytes;
 }
 
-Expected<Bytes, std::string> readWholeFile(const std::filesystem::path& path) {
+Expected<Bytes, FileIoFailure> readWholeFile(const std::filesystem::path& path) {
     return readFilePrefix(path, static_cast<size_t>(-1));
 }
 
 #if defined(_WIN32)
 
-Expected<void, std::string> writeFileAtomically(const std::filesystem::path& path, ByteView bytes) {
+Expected<void, FileIoFailure> writeFileAtomically(const std::filesystem::path& path, ByteView bytes) {
     const std::filesystem::path temporary = temporaryBeside(path);
+    auto systemFailure = [&](FileIoFailure::Step step) {
+        return FileIoFailure{step, path, std::error_code(static_cast<int>(GetLastError()), std::system_category())};
+    };
     HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return unexpected("cannot create " + temporary.string());
+    if (file == INVALID_HANDLE_VALUE) return unexpected(systemFailure(FileIoFailure::Step::Create));
     DWORD written = 0;
     const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                     written == bytes.size() && FlushFileBuffers(file);
     CloseHandle(file);
     if (!ok || !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const FileIoFailure failure = systemFailure(FileIoFailure::Step::Write);
         DeleteFileW(temporary.c_str());
-        return unexpected("cannot write " + path.string());
+        return unexpected(failure);
     }
     return {};
 }
 
 #else
 
-Expected<void, std::string> writeFileAtomically(const std::filesystem::path& path, ByteView bytes) {
+Expected<void, FileIoFailure> writeFileAtomically(const std::filesystem::path& path, ByteView bytes) {
     const std::filesystem::path temporary = temporaryBeside(path);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return unexpected(describe(path, "cannot create"));
-    auto fail = [&](const char* what) -> Expected<void, std::string> {
-        std::string message = describe(path, what);
+    if (fd < 0) return unexpected(failed(FileIoFailure::Step::Create, path, errno));
+    auto fail = [&](FileIoFailure::Step step) -> Expected<void, FileIoFailure> {
+        const FileIoFailure failure = failed(step, path, errno);
         ::close(fd);
         ::unlink(temporary.c_str());
-        return unexpected(std::move(message));
+        return unexpected(failure);
     };
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return fail("cannot write");
+            return fail(FileIoFailure::Step::Write);
         }
         done += static_cast<size_t>(n);
     }
-    if (::fsync(fd) != 0) return fail("cannot flush");
+    if (::fsync(fd) != 0) return fail(FileIoFailure::Step::Flush);
     if (::close(fd) != 0) {
-        std::string message = describe(path, "cannot close");
+        const FileIoFailure failure = failed(FileIoFailure::Step::Flush, path, errno);
         ::unlink(temporary.c_str());
-        return unexpected(std::move(message));
+        return unexpected(failure);
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::string message = describe(path, "cannot replace");
+        const FileIoFailure failure = failed(FileIoFailure::Step::Replace, path, errno);
         ::unlink(temporary.c_str());
-        return unexpected(std::move(message));
+        return unexpected(failure);
     }
     return {};
 }

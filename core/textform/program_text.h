@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/edition.h"
 #include "core/text/bytes.h"
 #include "core/util/expected.h"
 
@@ -24,10 +25,11 @@ inline constexpr std::string_view kProgramTextVersionLine = "lumio program text 
 inline constexpr size_t kMaxProgramText = 16 * 1024 * 1024;
 
 // Why the bytes of a file would not open in the editor; empty when they would.
-std::string fileRefusal(ByteView file, FileKind kind);
+std::string fileRefusal(ByteView file, FileKind kind, Edition edition = Edition::Current);
 
-// The text of a file's bytes; fails with fileRefusal's reason when the file would not open.
-Expected<std::string, std::string> exportProgramText(ByteView file, FileKind kind);
+// The text of a file's bytes as `edition` reads them (which stores a program has, how statements read);
+// fails with fileRefusal's reason when the file would not open.
+Expected<std::string, std::string> exportProgramText(ByteView file, FileKind kind, Edition edition = Edition::Current);
 
 struct TextFailure {
     size_t line = 0;  // 1-based; 0 when the reason concerns the text as a whole
@@ -35,6 +37,7 @@ struct TextFailure {
 };
 struct ImportedFile {
     FileKind kind = FileKind::Program;
+    Edition edition = Edition::Current;
     Bytes bytes;
 };
 Expected<ImportedFile, TextFailure> importProgramText(std::string_view text);

@@ -58,7 +58,7 @@ std::optional<std::vector<std::string>> namesLines(ByteView names, bool& lastLin
 }
 
 void writeItem(TextWriter& writer, ByteView item, int id, const LangContext& context) {
-    const std::string store = storeSectionName(id);
+    const std::string store = storeSectionName(id, context.edition);
     if (!store.empty()) {
         writer.line(std::string(kHeadingPrefix) + store);
         writeStore(writer, item, context);
@@ -82,15 +82,19 @@ void writeData(TextWriter& writer, std::string_view section, ByteView bytes) {
     writer.hex(bytes);
 }
 
-std::string programText(ByteView file) {
+std::string fileLine(std::string_view extension, Edition edition) {
+    return std::string(kFileLinePrefix) + std::string(extension) + (edition == Edition::Classic ? std::string(kClassicWord) : "");
+}
+
+std::string programText(ByteView file, Edition edition) {
     const std::uint32_t total = readU32BigEndian(file, 2);
     const ByteView image = file.substr(0, total);
     Program program;
-    loadProgramImage(program, image);
-    const LangContext context{Edition::Current, &program.names};
+    loadProgramImage(program, image, edition);
+    const LangContext context{edition, &program.names};
     TextWriter writer;
     writer.line(kProgramTextVersionLine);
-    writer.line(std::string(kFileLinePrefix) + ".zt5");
+    writer.line(fileLine(kProgramFileExtension, edition));
     const ImageWalk walk = walkProgramImage(image);
     for (const ImageItem& item : walk.items) writeItem(writer, image.substr(item.offset, item.length), item.id, context);
     writeData(writer, kRestSection, image.substr(walk.stop));
@@ -98,24 +102,24 @@ std::string programText(ByteView file) {
     return writer.take();
 }
 
-std::string blockText(ByteView file) {
+std::string blockText(ByteView file, Edition edition) {
     const size_t end = size_t{readU32BigEndian(file, 2)} + 2;
     const ByteView image = file.substr(2, end - 2);
     TextWriter writer;
     writer.line(kProgramTextVersionLine);
-    writer.line(std::string(kFileLinePrefix) + ".hs5");
+    writer.line(fileLine(kBlockFileExtension, edition));
     writer.line(std::string(kHeadingPrefix) + std::string(kBlockSection) + " " +
                 std::to_string(readU16BigEndian(image, 4)));
-    writeStore(writer, image, {});
+    writeStore(writer, image, LangContext{edition, nullptr});
     writeData(writer, kTailSection, file.substr(end));
     return writer.take();
 }
 
 }  // namespace
 
-std::string fileRefusal(ByteView file, FileKind kind) {
+std::string fileRefusal(ByteView file, FileKind kind, Edition edition) {
     if (kind == FileKind::Program) {
-        const ImageCheck check = checkProgramImage(file);
+        const ImageCheck check = checkProgramImage(file, edition);
         if (check == ImageCheck::Ok) return {};
         return std::string("not a program file the editor opens (") + imageCheckName(check) + ")";
     }
@@ -124,10 +128,10 @@ std::string fileRefusal(ByteView file, FileKind kind) {
     return {};
 }
 
-Expected<std::string, std::string> exportProgramText(ByteView file, FileKind kind) {
-    std::string refusal = fileRefusal(file, kind);
+Expected<std::string, std::string> exportProgramText(ByteView file, FileKind kind, Edition edition) {
+    std::string refusal = fileRefusal(file, kind, edition);
     if (!refusal.empty()) return unexpected(std::move(refusal));
-    return kind == FileKind::Program ? programText(file) : blockText(file);
+    return kind == FileKind::Program ? programText(file, edition) : blockText(file, edition);
 }
 
 }  // namespace lumio

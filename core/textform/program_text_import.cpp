@@ -62,7 +62,7 @@ public:
         auto bytes = kind_ == FileKind::Program ? programBytes() : blockBytes();
         if (!bytes) return unexpected(bytes.error());
         if (auto agreed = agreeWithExport(*bytes); !agreed) return unexpected(agreed.error());
-        return ImportedFile{kind_, std::move(*bytes)};
+        return ImportedFile{kind_, edition_, std::move(*bytes)};
     }
 
 private:
@@ -74,11 +74,17 @@ private:
                                                  versionLine + "')"));
             return unexpected(failure(1, "not a program text: the first line must be '" + versionLine + "'"));
         }
-        const std::string program = std::string(kFileLinePrefix) + ".zt5";
-        const std::string block = std::string(kFileLinePrefix) + ".hs5";
-        if (lines_.size() < 2 || (lines_[1] != program && lines_[1] != block))
-            return unexpected(failure(2, "the second line must be '" + program + "' or '" + block + "'"));
-        kind_ = lines_[1] == program ? FileKind::Program : FileKind::Block;
+        const std::string program = std::string(kFileLinePrefix) + std::string(kProgramFileExtension);
+        const std::string block = std::string(kFileLinePrefix) + std::string(kBlockFileExtension);
+        std::string_view fileLine = lines_.size() < 2 ? std::string_view() : lines_[1];
+        if (endsWith(fileLine, kClassicWord)) {
+            edition_ = Edition::Classic;
+            fileLine.remove_suffix(kClassicWord.size());
+        }
+        if (fileLine != program && fileLine != block)
+            return unexpected(failure(2, "the second line must be '" + program + "' or '" + block + "', then ' classic' "
+                                         "for the classic edition"));
+        kind_ = fileLine == program ? FileKind::Program : FileKind::Block;
         kept_ = {{1, lines_[0]}, {2, lines_[1]}};
         return {};
     }
@@ -100,7 +106,7 @@ private:
             } else {
                 return unexpected(failure(line.number, "unknown heading in a block text (known: '== block ID', '== tail')"));
             }
-        } else if (const auto store = storeSectionId(name)) {
+        } else if (const auto store = storeSectionId(name, edition_)) {
             section.id = *store;
         } else if (name == kNamesSection || name == kNamesOpenSection) {
             section.kind = SectionKind::Names;
@@ -181,7 +187,7 @@ private:
             if (section.kind == SectionKind::Tail) tail = &section.content;
             else if (section.kind == SectionKind::Rest) image += section.content;
             else appendItem(image, section);
-            if (auto size = checkSize(image.size(), maxProgramImage(Edition::Current), "program"); !size)
+            if (auto size = checkSize(image.size(), maxProgramImage(edition_), "program"); !size)
                 return unexpected(size.error());
         }
         sealProgramImage(image);
@@ -202,7 +208,7 @@ private:
     }
 
     Expected<void, TextFailure> agreeWithExport(ByteView bytes) const {
-        auto exported = exportProgramText(bytes, kind_);
+        auto exported = exportProgramText(bytes, kind_, edition_);
         if (!exported) return unexpected(failure(0, "the bytes would not open: " + exported.error()));
         const std::vector<std::string_view> expected = splitLines(*exported);
         for (size_t i = 0; i < expected.size(); ++i) {
@@ -228,6 +234,7 @@ private:
 
     std::vector<std::string_view> lines_;
     FileKind kind_ = FileKind::Program;
+    Edition edition_ = Edition::Current;
     std::vector<Section> sections_;
     std::vector<SourceLine> kept_;  // every line that stands for something, in order
 };

@@ -1,14 +1,18 @@
 #include "core/textform/program_text_sections.h"
 
-#include "core/model/program.h"
+#include "core/model/store_ref.h"
 #include "core/text/bytes.h"
 
 namespace lumio {
 
-std::string storeSectionName(int id) {
-    if (id == 0) return "main";
-    if (id >= 1 && id <= kFunctionCount) return "function " + std::to_string(id);
-    if (id > kThreadIdBase && id <= kThreadIdBase + kThreadCount) return "thread " + std::to_string(id - kThreadIdBase);
+std::string storeSectionName(int id, Edition edition) {
+    const auto store = StoreRef::fromId(id, edition);
+    if (!store) return {};
+    switch (store->kind()) {
+    case StoreKind::Main: return "main";
+    case StoreKind::Function: return "function " + std::to_string(store->number());
+    case StoreKind::Thread: return "thread " + std::to_string(store->number());
+    }
     return {};
 }
 
@@ -23,14 +27,15 @@ std::optional<int> sectionNumber(std::string_view text) {
     return value;
 }
 
-std::optional<int> storeSectionId(std::string_view name) {
-    if (name == "main") return 0;
-    for (const auto& [word, base] : {std::pair<std::string_view, int>{"function ", 0}, {"thread ", kThreadIdBase}}) {
+std::optional<int> storeSectionId(std::string_view name, Edition edition) {
+    if (name == "main") return kMainStoreId;
+    for (const auto& [word, kind] : {std::pair<std::string_view, StoreKind>{"function ", StoreKind::Function},
+                                     {"thread ", StoreKind::Thread}}) {
         if (!startsWith(name, word)) continue;
         const auto number = sectionNumber(name.substr(word.size()));
-        const int count = base == 0 ? kFunctionCount : kThreadCount;
-        if (!number || *number < 1 || *number > count) return std::nullopt;
-        return base + *number;
+        const auto store = number ? StoreRef::of(kind, *number) : std::nullopt;
+        if (!store || !store->existsIn(edition)) return std::nullopt;
+        return store->id();
     }
     return std::nullopt;
 }

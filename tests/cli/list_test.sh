@@ -45,6 +45,12 @@ $main_lines
 $function_lines
 == 线程2 ==
 1    否则" "$lumio" list "$rules" --store all
+expect_output "classic: no threads, function names kept" "== 主程序 ==
+$main_lines
+== 报警 ==
+$function_lines" "$lumio" list "$rules" --store all --edition classic
+expect_run "classic has no thread 2" 2 'no threads' "$lumio" list "$rules" --edition classic --store thread 2
+expect_run "unknown edition" 2 'current or classic' "$lumio" list "$rules" --edition newest
 expect_output "empty main" "" "$lumio" list "$data/listing/empty_main.zt5"
 expect_output "all skips the empty main" "== 函数3 ==
 1    操作输出继电器 全部闭合" "$lumio" list "$data/listing/empty_main.zt5" --store all

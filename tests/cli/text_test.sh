@@ -38,6 +38,14 @@ fi
 expect_run "listing lines" 0 '^1    如果  输入1 断开       备注:启动 \| 0d0000 01010102 0100 c6f4b6af$' \
   "$lumio" export "$data/open/mixed.zt5"
 
+# The classic edition reads a thread's item as an unknown item; the text says which edition it is.
+expect_run "classic edition" 0 '^file \.zt5 classic$' "$lumio" export "$data/open/mixed.zt5" --edition classic
+expect_run "classic thread item" 0 '^== item 503$' "$lumio" export "$data/open/mixed.zt5" --edition classic
+"$lumio" export "$data/open/mixed.zt5" --edition classic -o "$work/classic.txt"
+expect_run "classic round trip" 0 '' "$lumio" import "$work/classic.txt" -o "$work/classic.zt5"
+expect_run "classic bytes" 0 '' cmp "$data/open/mixed.zt5" "$work/classic.zt5"
+expect_run "unknown edition" 2 'needs current or classic' "$lumio" export "$data/open/mixed.zt5" --edition old
+
 # A bad line: refused with file, line and reason; the target is left alone.
 sed 's/^     或者  输出1 闭合 | 074000 02010200$/     或者  输出2 闭合 | 074000 02010200/' \
   "$work/mixed.zt5.txt" >"$work/edited.txt"

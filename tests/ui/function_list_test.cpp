@@ -51,7 +51,8 @@ private:
 
     Clist_command* list() { return functions->statementList(); }
     QString path(const char* name) { return folder.filePath(QString::fromUtf8(name)); }
-    ProgramStore& function(int number) { return window->program().function(number); }
+    const ProgramStore& function(int number) const { return window->program().function(number); }
+    void setFunction(int number, ProgramStore store) { setStore(window->document(), *StoreRef::function(number), std::move(store)); }
     QStringList nameLines(const Chanshu_dlg& dialog) {
         QStringList lines;
         for (int row = 0; row < dialog.nameList()->count(); ++row) lines << dialog.nameList()->item(row)->text();
@@ -65,7 +66,7 @@ private:
     void click(int id) { QTest::mouseClick(functions->control(id), Qt::LeftButton); }
     // Function `number` holds `count` numbered statements; the list opens on it.
     void openOn(int number, int count) {
-        function(number) = numberedStore(count);
+        setFunction(number, numberedStore(count));
         functions->open();
         QCOMPARE(functions->current(), number);
     }
@@ -73,7 +74,8 @@ private:
 private slots:
     void init() {
         prompter.reset();
-        window = std::make_unique<CMy1Dlg>();
+        // The settings file of the test's own folder, never one the working directory happens to hold.
+        window = std::make_unique<CMy1Dlg>(Edition::Current, nullptr, SettingsStore(folder.filePath("zt_lumio.ini")));
         window->setPrompter(&prompter);
         window->show();
         functions = new Chanshu_dlg(Chanshu_dlg::Mode::Functions, *window);
@@ -81,7 +83,7 @@ private slots:
     void cleanup() {
         QCOMPARE(prompter.unexpected, 0);
         QCOMPARE(prompter.pending(), size_t{0});
-        window->history().clear();  // closing must not ask
+        markSaved(window->document());  // closing must not ask
         window.reset();
     }
 
@@ -92,8 +94,8 @@ private slots:
         QVERIFY(functions->isVisible());
         functions->hide();
 
-        function(5) = numberedStore(2);
-        function(9) = numberedStore(1);
+        setFunction(5, numberedStore(2));
+        setFunction(9, numberedStore(1));
         functions->open();
         QCOMPARE(functions->current(), 5);
         QCOMPARE(functions->storeId(), 5);
@@ -102,7 +104,7 @@ private slots:
         QCOMPARE(list()->font().pixelSize(), listingFont().pixelSize());
 
         Chanshu_dlg threads(Chanshu_dlg::Mode::Threads, *window);
-        window->program().thread(3) = numberedStore(1);
+        setStore(window->document(), *StoreRef::thread(3), numberedStore(1));
         threads.open();
         QCOMPARE(threads.windowTitle(), u("线程列表"));
         QCOMPARE(threads.current(), 3);
@@ -125,14 +127,14 @@ private slots:
         entry("actionThreadList")->trigger();
         QCOMPARE(window->findChildren<Chanshu_dlg*>().size(), 2);
 
-        CMy1Dlg classic(Edition::Classic);
+        CMy1Dlg classic(Edition::Classic, nullptr, SettingsStore(folder.filePath("zt_lumio.ini")));
         QVERIFY(!classic.findChild<QAction*>(QStringLiteral("actionThreadList"))->isEnabled());
     }
 
     void menuListsWorkWithTheStatementEditor() {
         Cadd_in* editor = window->statementEditor();
         QVERIFY(editor && editor->isHidden());
-        function(4) = numberedStore(3);
+        setFunction(4, numberedStore(3));
         window->findChild<QAction*>(QStringLiteral("actionFunctionList"))->trigger();
         QCOMPARE(functions->current(), 4);
         QVERIFY(functions->control(1052)->isEnabled());
@@ -156,8 +158,8 @@ private slots:
     }
 
     void nameLinesCarryMarksAndUserNames() {
-        function(1) = numberedStore(1);
-        QCOMPARE(renameVariable(window->program().names, toGbk("函数2"), toGbk("泵控制")), std::string());
+        setFunction(1, numberedStore(1));
+        QCOMPARE(renameInDocument(window->document(), toGbk("函数2"), toGbk("泵控制")), std::string());
         functions->open();
         const QStringList lines = nameLines(*functions);
         QCOMPARE(lines.size(), 100);
@@ -189,7 +191,7 @@ private slots:
             QCOMPARE(qobject_cast<QPushButton*>(functions->control(button.id))->text(), u(button.caption));
 
         // A long user name widens the name list; the statement list moves right and narrows as much.
-        QCOMPARE(renameVariable(window->program().names, toGbk("函数7"), toGbk("一个很长很长很长的函数名称")), std::string());
+        QCOMPARE(renameInDocument(window->document(), toGbk("函数7"), toGbk("一个很长很长很长的函数名称")), std::string());
         functions->open();
         const int wide = functions->nameListWidth();
         QVERIFY(wide > narrow);
@@ -198,8 +200,8 @@ private slots:
     }
 
     void choosingANameShowsItsStatements() {
-        function(2) = numberedStore(3);
-        function(4) = numberedStore(5);
+        setFunction(2, numberedStore(3));
+        setFunction(4, numberedStore(5));
         functions->open();
         QCOMPARE(functions->current(), 2);
         functions->nameList()->setCurrentRow(3);
@@ -227,8 +229,8 @@ private slots:
 
         // The editor writes back through the list. Add mode: after the highest selected line, which
         // becomes the new line.
-        StatementEditorSession editor(window->program(), window->history(), window->edition());
-        editor.open(functions->storeId(), functions->rememberedLine(), true, functions);
+        StatementEditorSession editor(window->document());
+        editor.open(functions->shownStore(), functions->rememberedLine(), true, functions);
         editor.chooseAction(true);
         editor.chooseKind(0);
         editor.confirm();
@@ -237,7 +239,7 @@ private slots:
         QCOMPARE(list()->selectedLines(), (std::vector<int>{2}));
         QCOMPARE(requests.last(), (QVariantList{6, 1, true, false}));  // its own write-back loads nothing
         // Edit mode: every change replaces the selected line at once; all of them undo as one step.
-        editor.open(functions->storeId(), 2, false, functions);
+        editor.open(functions->shownStore(), 2, false, functions);
         editor.editComment(toGbk("第一"));
         editor.applyEdit();
         editor.editComment(toGbk("第二"));
@@ -293,7 +295,7 @@ private slots:
     }
 
     void deleteAllEmptiesTheShownFunctionOnly() {
-        function(2) = numberedStore(2);
+        setFunction(2, numberedStore(2));
         openOn(1, 3);
         prompter.no();
         click(1054);
@@ -331,7 +333,7 @@ private slots:
         QCOMPARE(prompter.prompts.last().kind, Prompt::YesNo);
 
         // Importing into function 5 replaces what it held; ".hs5" is appended to the chosen path.
-        function(5) = numberedStore(4, 40);
+        setFunction(5, numberedStore(4, 40));
         functions->nameList()->setCurrentRow(4);
         prompter.file(path("three"));
         click(1050);
@@ -352,8 +354,8 @@ private slots:
     }
 
     void findRunsThroughTheFunctionsAndStartsOver() {
-        function(3).statements = {commented(1, "alpha"), commented(2, "beta"), commented(3, "alpha")};
-        function(7).statements = {commented(4, "beta"), commented(5, "beta"), commented(6, "alpha")};
+        setFunction(3, ProgramStore{{commented(1, "alpha"), commented(2, "beta"), commented(3, "alpha")}});
+        setFunction(7, ProgramStore{{commented(4, "beta"), commented(5, "beta"), commented(6, "alpha")}});
         functions->open();
         functions->searchEdit()->setText(QStringLiteral("alpha"));
         const struct {
@@ -423,7 +425,9 @@ private slots:
     void closingHidesAndKeepsTheState() {
         openOn(4, 3);
         list()->selectOnly(2);
-        function(4).statements.push_back(numberedStatement(9));  // behind the window's back: the size text learns on close
+        ProgramStore longer = function(4);
+        longer.statements.push_back(numberedStatement(9));
+        setFunction(4, longer);
         functions->close();
         QVERIFY(functions->isHidden());
         QCOMPARE(window->findChildren<Chanshu_dlg*>().size(), 1);
@@ -437,7 +441,7 @@ private slots:
     }
 
     void undoInTheMainWindowShowsTheFunctionItChanged() {
-        function(2) = numberedStore(2);
+        setFunction(2, numberedStore(2));
         openOn(2, 2);
         list()->selectOnly(0);
         prompter.yes();

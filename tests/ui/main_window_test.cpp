@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "core/editing/store_edit.h"
 #include "core/model/program_files.h"
 #include "support/programs.h"
 #include "ui/app/qt_text.h"
@@ -49,9 +50,7 @@ private:
     QString path(const char* name) { return folder.filePath(QString::fromUtf8(name)); }
     // Gives the window a main program of `count` numbered statements, as if typed in.
     void loadStatements(int count) {
-        window->program().main = numberedStore(count);
-        window->history().clear();
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), numberedStore(count));
     }
     void makeModified() {
         loadStatements(3);
@@ -78,7 +77,7 @@ private slots:
     void cleanup() {
         QCOMPARE(prompter.unexpected, 0);
         QCOMPARE(prompter.pending(), size_t{0});
-        window->history().clear();  // closing must not ask
+        markSaved(window->document());  // closing must not ask
         window.reset();
     }
 
@@ -141,10 +140,24 @@ private slots:
         window->resize(1300, 700);
         QTRY_COMPARE(window->control(1005)->width(), window->centralWidget()->width());
         const QSize client = window->centralWidget()->size();
-        for (const ControlPlace& place : mainWindowLayout(client))
+        const int width = client.width();
+        const int height = client.height();
+        // The layout table: the top row at fixed places, the list and the progress bar across.
+        const struct {
+            int id;
+            QRect rect;
+        } places[] = {
+            {1001, {0, 0, 50, 25}},     {1002, {50, 0, 50, 25}},     {1003, {100, 0, 50, 25}},
+            {1004, {150, 0, 50, 25}},   {1006, {220, 0, 75, 25}},    {1007, {295, 0, 50, 25}},
+            {1017, {365, 0, 100, 25}},  {1008, {465, 0, 100, 25}},   {1010, {585, 0, 120, 25}},
+            {1011, {705, 0, 60, 25}},   {1012, {765, 0, 60, 25}},    {1013, {845, 0, 200, 25}},
+            {1014, {1065, 0, 150, 25}}, {1015, {1215, 0, 40, 20}},   {1005, {0, 25, width, height - 50}},
+            {1018, {0, height - 25, width, 20}},
+        };
+        for (const auto& place : places) {
+            QCOMPARE(window->control(place.id)->property("resourceId").toInt(), place.id);
             QCOMPARE(window->control(place.id)->geometry(), place.rect);
-        QCOMPARE(window->control(1015)->geometry(), QRect(1215, 0, 40, 20));
-        QCOMPARE(window->control(1018)->geometry(), QRect(0, client.height() - 25, client.width(), 20));
+        }
         // The list ends where the progress bar starts.
         QCOMPARE(window->control(1005)->geometry().bottom() + 1, client.height() - 25);
         window->resize(900, 500);
@@ -264,6 +277,32 @@ private slots:
         QCOMPARE(numbersOf(window->program().main), (QList<int>{1, 90, 2, 3}));
     }
 
+    // A file that cannot be read or written is named in the message as the user typed it, Chinese
+    // included, with the system's reason. The folder is a regular file, so the failure does not depend
+    // on permissions (which do not stop root).
+    void fileFailuresNameTheFileReadably() {
+        QFile notAFolder(path("资料"));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        notAFolder.close();
+        const QString target = path("资料/程序一.zt5");
+        loadStatements(2);
+        prompter.file(target);
+        QVERIFY(!window->saveAs());
+        QCOMPARE(prompter.prompts.size(), 2);
+        QVERIFY2(prompter.prompts[1].text.startsWith(u("无法写入文件：") + target + QLatin1Char('\n')),
+                 qPrintable(prompter.prompts[1].text));
+        QVERIFY(prompter.prompts[1].text.size() > (u("无法写入文件：") + target + QLatin1Char('\n')).size());
+        QCOMPARE(prompter.prompts[1].caption, u("错误"));
+
+        prompter.reset();
+        prompter.file(target);
+        window->openProgram();
+        QCOMPARE(prompter.prompts.size(), 2);
+        QVERIFY2(prompter.prompts[1].text.startsWith(u("无法打开文件：") + target + QLatin1Char('\n')),
+                 qPrintable(prompter.prompts[1].text));
+        QCOMPARE(window->program().main.count(), size_t{2});
+    }
+
     void openRefusesBadFiles() {
         const QString good = writeProgramFile(path("good.zt5"), 2);
         prompter.file(good);
@@ -367,8 +406,7 @@ private slots:
         Statement statement = numberedStatement(1);
         statement.setParam3(std::string(200, 'x'));
         big.statements.assign(1000, statement);
-        window->program().main = big;
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), big);
         prompter.file(path("big.zt5")).no();
         QVERIFY(!window->save());
         QCOMPARE(kinds(), (QList<Prompt::Kind>{Prompt::SaveFile, Prompt::YesNo}));
@@ -423,7 +461,7 @@ private slots:
         window->deleteAll();
         QCOMPARE(prompter.prompts[0].text, u("确认要删除全部信息吗？"));
         QCOMPARE(window->program().main.count(), size_t{4});
-        window->program().function(3) = numberedStore(2);
+        setStore(window->document(), *StoreRef::function(3), numberedStore(2));
         prompter.yes();
         window->deleteAll();
         QVERIFY(window->program().main.empty());
@@ -524,7 +562,9 @@ private slots:
         QVERIFY(QFile::exists(path("three.hs5")));
 
         loadStatements(5);
-        window->program().main.statements[0].setParam1(100);
+        ProgramStore changed = window->program().main;
+        changed.statements[0].setParam1(100);
+        setStore(window->document(), StoreRef::main(), changed);
         list()->selectOnly(0);
         prompter.file(path("three.hs5"));
         window->importBlockFile();
@@ -604,10 +644,9 @@ private slots:
         QVERIFY(!action("actionRedo")->isEnabled());
         // Changes of other stores join the same history.
         EditStep step;
-        step.storeId = 5;
-        step.change = recordSpan(window->program().function(5), 0, 0,
-                                 [](ProgramStore& store) { store.insertAfter(0, numberedStatement(9)); });
-        window->recordEdit(step);
+        step.store = *StoreRef::function(5);
+        step.change = insertLineChange(window->program().function(5), 0, numberedStatement(9));
+        window->document().apply(step);
         window->undo();
         QVERIFY(window->program().function(5).empty());
         QCOMPARE(window->program().main.count(), size_t{4});
@@ -615,10 +654,11 @@ private slots:
 
     void findWrapsAroundTheListing() {
         loadStatements(6);
-        auto& statements = window->program().main.statements;
+        ProgramStore main = window->program().main;
+        auto& statements = main.statements;
         statements[1].comment = gbkOf(u("泵"));
         statements[4].comment = gbkOf(u("阀"));
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), main);
         QVERIFY(list()->model()->index(1, 0).data().toString().endsWith(u("       备注:泵")));
         auto* search = qobject_cast<QLineEdit*>(window->control(1014));
         auto* find = qobject_cast<QPushButton*>(window->control(1015));
@@ -655,12 +695,13 @@ private slots:
 
     void linesArePaintedInTheirStatementColour() {
         loadStatements(4);
-        auto& statements = window->program().main.statements;
+        ProgramStore main = window->program().main;
+        auto& statements = main.statements;
         statements[0].colourCode = 1;
         statements[1].colourCode = 2;
         statements[2].colourCode = 4;
         statements[3].colourCode = 3;  // no colour
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), main);
         const QColor expected[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
         for (int line = 0; line < 3; ++line)
             QCOMPARE(list()->model()->index(line, 0).data(Qt::ForegroundRole).value<QColor>(), expected[line]);

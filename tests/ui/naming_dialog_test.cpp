@@ -38,7 +38,7 @@ private:
     QTemporaryDir folder;
 
     QString path(const char* name) { return folder.filePath(QString::fromUtf8(name)); }
-    RenameTable& names() { return window->program().names; }
+    const RenameTable& names() const { return window->program().names; }
     void click(const char* button) { QTest::mouseClick(naming->button(button), Qt::LeftButton); }
     // Selects the entry of `category` (row in the category list) and `row`, and types `name`.
     void typeName(int category, int row, const char* name) {
@@ -69,7 +69,8 @@ private:
 private slots:
     void init() {
         prompter.reset();
-        window = std::make_unique<CMy1Dlg>();
+        // The settings file of the test's own folder, never one the working directory happens to hold.
+        window = std::make_unique<CMy1Dlg>(Edition::Current, nullptr, SettingsStore(folder.filePath("zt_lumio.ini")));
         window->setPrompter(&prompter);
         window->show();
         naming = new Cmming_dlg(*window);
@@ -78,7 +79,7 @@ private slots:
     void cleanup() {
         QCOMPARE(prompter.unexpected, 0);
         QCOMPARE(prompter.pending(), size_t{0});
-        window->history().clear();
+        markSaved(window->document());
         window.reset();
     }
 
@@ -299,14 +300,14 @@ private slots:
         click("viewLocalButton");
         QCOMPARE(runs, 1);
 
-        window->program().function(2) = numberedStore(1);
+        setStore(window->document(), *StoreRef::function(2), numberedStore(1));
         C_mming_jubu_dlg local(*window, naming);
         QCOMPARE(local.windowTitle(), u("局部命名"));
         QCOMPARE(local.storeList()->count(), 201);
         QCOMPARE(local.storeList()->item(0)->text(), u("主程序  "));
         QCOMPARE(local.storeList()->item(2)->text(), u("函数2  √"));
         QCOMPARE(local.storeList()->item(101)->text(), u("线程1  "));
-        QCOMPARE(local.storeIdOfRow(101), 501);
+        QVERIFY(local.storeOfRow(101) == StoreRef::thread(1));
     }
 };
 

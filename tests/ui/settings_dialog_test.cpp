@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/scripted_prompter.h"
 #include "ui/app/settings_store.h"
 #include "ui/dialogs/com_settings_dialog.h"
 
@@ -140,6 +141,28 @@ private slots:
         QVERIFY(dialog.settings().autoOpenPort);
         QVERIFY(!fileBytes(path()).contains("auto"));
         QCOMPARE(store.load(), LinkSettings{});
+    }
+
+    // A settings file that cannot be written: the settings still hold for the run and the user is
+    // told which file failed, its Chinese name readable. Its folder is a regular file, which stops
+    // root as well as anyone else.
+    void aFailedWriteIsReported() {
+        QFile notAFolder(folder_.filePath(QString::fromUtf8("设置")));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        notAFolder.close();
+        const QString unwritable = folder_.filePath(QString::fromUtf8("设置/zt_lumio.ini"));
+        const SettingsStore store(unwritable);
+        testing::ScriptedPrompter prompter;
+        CCom_Dlg dialog(LinkSettings{}, store, nullptr, PortNaming::Numbered, twoDevices);
+        dialog.setPrompter(&prompter);
+        field<QComboBox>(dialog, "baudList")->setCurrentIndex(0);
+        QTest::mouseClick(button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+        QVERIFY(dialog.changed());
+        QCOMPARE(dialog.settings().baudCode, std::uint8_t{0});
+        QCOMPARE(prompter.prompts.size(), 1);
+        QVERIFY2(prompter.prompts[0].text.startsWith(QString::fromUtf8("无法写入文件：") + QDir::toNativeSeparators(unwritable)),
+                 qPrintable(prompter.prompts[0].text));
+        QCOMPARE(prompter.prompts[0].caption, QString::fromUtf8("错误"));
     }
 
     void cancelKeepsEverything() {

@@ -12,6 +12,8 @@
 
 #include "core/lang/actions/action_text.h"
 #include "core/text/gbk.h"
+#include "tests/support/recording_list_view.h"
+#include "tests/support/statements.h"
 #include "ui/dialogs/statement_editor_dialog.h"
 
 using namespace lumio;
@@ -21,32 +23,8 @@ namespace {
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 Statement action(int kind, int p1, int p2, const char* param3 = "") {
-    Statement statement;
-    statement.isAction = 1;
-    statement.setKind(static_cast<std::uint8_t>(kind));
-    statement.setParam1(static_cast<std::uint8_t>(p1));
-    statement.setParam2(static_cast<std::uint8_t>(p2));
-    encodeActionParam(statement, toGbk(param3), {});
-    return statement;
+    return testing::actionStatement(kind, p1, p2, param3);
 }
-
-// The main listing as the editor sees it: a selection, a top line and the history it records in.
-class ListStandIn : public StatementListView {
-public:
-    explicit ListStandIn(EditHistory& history) : history_(history) {}
-    int highestSelected() const override { return selected; }
-    int topLine() const override { return 0; }
-    void commitEdit(EditStep step, const ListingUpdate& update) override {
-        history_.record(std::move(step));
-        selected = update.line;
-        ++commits;
-    }
-    int selected = -1;
-    int commits = 0;
-
-private:
-    EditHistory& history_;
-};
 
 }  // namespace
 
@@ -54,10 +32,9 @@ class StatementEditorTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        program_ = Program{};
-        history_.clear();
-        list_ = std::make_unique<ListStandIn>(history_);
-        editor_ = std::make_unique<Cadd_in>(program_, history_, Edition::Current);
+        document_ = std::make_unique<ProgramDocument>();
+        list_ = std::make_unique<testing::RecordingListView>();
+        editor_ = std::make_unique<Cadd_in>(*document_);
         editor_->setListView(Cadd_in::Lists::Main, list_.get());
     }
     void cleanup() { editor_.reset(); }
@@ -85,14 +62,14 @@ private slots:
     }
 
     void hiddenEditorIgnoresSelectionChanges() {
-        program_.main.statements = {action(4, 1, 1, "0")};
-        editor_->openStatementEditor(0, 0, false, false);
+        load({action(4, 1, 1, "0")});
+        editor_->openStatementEditor(StoreRef::main(), 0, false, false);
         QVERIFY(editor_->isHidden());
         QCOMPARE(editor_->session().statement().kind(), 0);
     }
 
     void addModeAppendsABlockBeginToAnEmptyProgram() {
-        editor_->openStatementEditor(0, -1, true, true);
+        editor_->openStatementEditor(StoreRef::main(), -1, true, true);
         QVERIFY(editor_->isVisible());
         QVERIFY(editor_->control(1036)->isVisible());
         auto* kinds = qobject_cast<QComboBox*>(editor_->control(1039));
@@ -105,75 +82,82 @@ private slots:
         auto* param1 = qobject_cast<QComboBox*>(editor_->control(1040));
         QCOMPARE(param1->currentIndex(), 0);
         param1->setCurrentIndex(1);
-        QVERIFY(program_.main.empty());
+        QVERIFY(program().main.empty());
         QTest::mouseClick(editor_->control(1), Qt::LeftButton);
         QVERIFY(editor_->isHidden());
-        QCOMPARE(program_.main.count(), size_t{1});
-        QCOMPARE(QString::fromStdString(actionText(program_.main[0], {})), QStringLiteral("{"));
+        QCOMPARE(program().main.count(), size_t{1});
+        QCOMPARE(QString::fromStdString(actionText(program().main[0], {})), QStringLiteral("{"));
         QCOMPARE(list_->selected, 0);
     }
 
     void editModeWritesEachKeystrokeAsOneUndoStep() {
-        program_.main.statements = {action(4, 1, 1, "0")};
+        load({action(4, 1, 1, "0")});
         list_->selected = 0;
-        editor_->openStatementEditor(0, 0, true, false);
+        editor_->openStatementEditor(StoreRef::main(), 0, true, false);
         auto* param3 = qobject_cast<QComboBox*>(editor_->control(1025));
         QCOMPARE(param3->currentText(), QStringLiteral("0"));
         param3->lineEdit()->selectAll();
         QTest::keyClicks(param3->lineEdit(), QStringLiteral("12"));
-        QCOMPARE(program_.main[0], action(4, 1, 1, "12"));
-        QCOMPARE(list_->commits, 2);
+        QCOMPARE(program().main[0], action(4, 1, 1, "12"));
+        QCOMPARE(list_->updates.size(), size_t{2});
         qobject_cast<QPlainTextEdit*>(editor_->control(1037))->insertPlainText(text("计数"));
         // Cancel keeps what was written; the comment was not written back by itself.
         QTest::mouseClick(editor_->control(2), Qt::LeftButton);
         QVERIFY(editor_->isHidden());
-        QCOMPARE(program_.main[0], action(4, 1, 1, "12"));
-        QCOMPARE(history_.undoCount(), size_t{1});
-        history_.undo(program_);
-        QCOMPARE(program_.main[0], action(4, 1, 1, "0"));
+        QCOMPARE(program().main[0], action(4, 1, 1, "12"));
+        QCOMPARE(document_->history().undoCount(), size_t{1});
+        document_->undo();
+        QCOMPARE(program().main[0], action(4, 1, 1, "0"));
     }
 
     void kindChangeClearsTheCommentField() {
         Statement statement = action(4, 1, 1, "3");
         statement.comment = toGbk("旧备注");
-        program_.main.statements = {statement};
+        load({statement});
         list_->selected = 0;
-        editor_->openStatementEditor(0, 0, true, false);
+        editor_->openStatementEditor(StoreRef::main(), 0, true, false);
         auto* comment = qobject_cast<QPlainTextEdit*>(editor_->control(1037));
         QCOMPARE(comment->toPlainText(), text("旧备注"));
         qobject_cast<QComboBox*>(editor_->control(1039))->setCurrentIndex(4);
         QVERIFY(comment->toPlainText().isEmpty());
-        QVERIFY(program_.main[0].comment.empty());
+        QVERIFY(program().main[0].comment.empty());
     }
 
     void focusOnParam3AsksForARemoteCode() {
-        program_.main.statements = {action(19, 3, 1)};
+        load({action(19, 3, 1)});
         list_->selected = 0;
-        editor_->openStatementEditor(0, 0, true, false);
+        editor_->openStatementEditor(StoreRef::main(), 0, true, false);
         QSignalSpy requests(editor_.get(), &Cadd_in::remoteLearnRequested);
         auto* param3 = qobject_cast<QComboBox*>(editor_->control(1025));
         QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(param3->lineEdit(), &focusIn);
         QCOMPARE(requests.count(), 1);
         QCOMPARE(requests.at(0).at(0).value<RemoteLearn>(), RemoteLearn::Radio);
-        const Statement before = program_.main[0];
+        const Statement before = program().main[0];
         editor_->learnedCodeArrived(QByteArray("\x01\x02\xFE", 3));
         QCOMPARE(param3->currentText(), QStringLiteral("{01 02 FE}"));
-        QCOMPARE(program_.main[0], before);
+        QCOMPARE(program().main[0], before);
     }
 
     void closeBoxHidesAndKeepsTheEditor() {
-        editor_->openStatementEditor(0, -1, true, true);
+        editor_->openStatementEditor(StoreRef::main(), -1, true, true);
         editor_->close();
         QVERIFY(editor_->isHidden());
-        editor_->openStatementEditor(0, -1, true, true);
+        editor_->openStatementEditor(StoreRef::main(), -1, true, true);
         QVERIFY(editor_->isVisible());
     }
 
 private:
-    Program program_;
-    EditHistory history_;
-    std::unique_ptr<ListStandIn> list_;
+    const Program& program() const { return document_->program(); }
+    void load(std::vector<Statement> statements) {
+        Program program;
+        program.main.statements = std::move(statements);
+        program.main.recomputeDepths();
+        document_->replace(std::move(program));
+    }
+
+    std::unique_ptr<ProgramDocument> document_;
+    std::unique_ptr<testing::RecordingListView> list_;
     std::unique_ptr<Cadd_in> editor_;
 };
 

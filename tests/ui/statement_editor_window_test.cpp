@@ -8,12 +8,14 @@
 #include <memory>
 
 #include "core/lang/actions/action_text.h"
+#include "support/programs.h"
 #include "support/scripted_prompter.h"
 #include "ui/app/main_window.h"
 #include "ui/app/qt_text.h"
 #include "ui/app/statement_list.h"
 #include "ui/dialogs/function_list_dialog.h"
 #include "ui/dialogs/list_windows.h"
+#include "tests/support/statements.h"
 #include "ui/dialogs/statement_editor_dialog.h"
 
 using namespace lumio;
@@ -24,13 +26,7 @@ namespace {
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 Statement action(int kind, int p1, int p2, const char* param3 = "") {
-    Statement statement;
-    statement.isAction = 1;
-    statement.setKind(static_cast<std::uint8_t>(kind));
-    statement.setParam1(static_cast<std::uint8_t>(p1));
-    statement.setParam2(static_cast<std::uint8_t>(p2));
-    encodeActionParam(statement, toGbk(param3), {});
-    return statement;
+    return testing::actionStatement(kind, p1, p2, param3);
 }
 
 }  // namespace
@@ -47,10 +43,7 @@ class StatementEditorWindowTest : public QObject {
     QComboBox* combo(int id) { return qobject_cast<QComboBox*>(editor()->control(id)); }
     QString line(int row) { return list()->model()->index(row, 0).data().toString(); }
     void load(std::vector<Statement> statements) {
-        window->program().main.statements = std::move(statements);
-        window->program().main.recomputeDepths();
-        window->history().clear();
-        window->refreshMainList();
+        setStore(window->document(), StoreRef::main(), ProgramStore{std::move(statements)});
     }
     void doubleClick(int row) {
         list()->selectOnly(row);
@@ -67,7 +60,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     void cleanup() {
-        window->history().clear();
+        markSaved(window->document());
         window.reset();
     }
 

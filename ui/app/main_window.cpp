@@ -18,6 +18,8 @@
 #include "core/settings/serial_ports.h"
 #include "core/text/bytes.h"
 #include "ui/app/app_icon.h"
+#include "ui/app/document_notifier.h"
+#include "ui/app/list_controller.h"
 #include "ui/app/listing_font.h"
 #include "ui/app/listing_source.h"
 #include "ui/app/main_window_layout.h"
@@ -42,7 +44,8 @@ constexpr int kProgressRange = 50;
 CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     : QMainWindow(parent),
       edition_(edition),
-      titleText_(text("Lumio工具V2.000（固件16）")),
+      titleText_(text(editionProfile(edition).title)),
+      document_(edition),
       settingsStore_(std::move(settings)),
       linkSettings_(settingsStore_.load()),
       widgetPrompter_(this),
@@ -50,7 +53,11 @@ CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     setObjectName(QStringLiteral("CMy1Dlg"));
     setWindowIcon(appIcon());
     setAcceptDrops(true);
+    notifier_ = new DocumentNotifier(document_, this);
+    connect(notifier_, &DocumentNotifier::changed, this, &CMy1Dlg::documentChanged);
     buildControls();
+    commands_ = std::make_unique<ListController>(
+        document_, *list_, [] { return StoreRef::main(); }, [this]() -> Prompter& { return prompter(); });
     buildMenus();
     buildContextMenu();
     statementEditor_ = attachStatementEditor(*this);
@@ -59,10 +66,11 @@ CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     updateEditActions();
     resize(1280, 760);
     applyLayout();
-    controls_.value(1010)->setFocus();
+    addressList_->setFocus();
 }
 
-CMy1Dlg::~CMy1Dlg() = default;
+// The notifier goes first: the document it listens to is a member, destroyed after the children.
+CMy1Dlg::~CMy1Dlg() { delete notifier_; }
 
 void CMy1Dlg::setPrompter(Prompter* prompter) { prompter_ = prompter ? prompter : &widgetPrompter_; }
 
@@ -72,48 +80,46 @@ void CMy1Dlg::buildControls() {
     setCentralWidget(client_);
     client_->installEventFilter(this);
 
-    auto button = [&](int id, const char* caption, const char* name) {
+    auto button = [&](MainControl id, const char* caption, const char* name) {
         auto* widget = new QPushButton(text(caption), client_);
         widget->setObjectName(QString::fromLatin1(name));
         widget->setAutoDefault(false);
-        controls_.insert(id, widget);
+        controls_[id] = widget;
         return widget;
     };
-    connect(button(1001, "打开", "openButton"), &QPushButton::clicked, this, &CMy1Dlg::openProgram);
-    connect(button(1002, "保存", "saveButton"), &QPushButton::clicked, this, &CMy1Dlg::save);
-    connect(button(1003, "另存", "saveAsButton"), &QPushButton::clicked, this, &CMy1Dlg::saveAs);
-    connect(button(1004, "设置", "settingsButton"), &QPushButton::clicked, this, &CMy1Dlg::openComSettings);
+    using enum MainControl;
+    connect(button(OpenButton, "打开", "openButton"), &QPushButton::clicked, this, &CMy1Dlg::openProgram);
+    connect(button(SaveButton, "保存", "saveButton"), &QPushButton::clicked, this, &CMy1Dlg::save);
+    connect(button(SaveAsButton, "另存", "saveAsButton"), &QPushButton::clicked, this, &CMy1Dlg::saveAs);
+    connect(button(SettingsButton, "设置", "settingsButton"), &QPushButton::clicked, this, &CMy1Dlg::openComSettings);
     // The statement editor and the device link come with their own windows.
-    button(1006, "添加指令", "addStatementButton");  // wired by attachStatementEditor
-    connect(button(1007, "删除", "deleteButton"), &QPushButton::clicked, this, &CMy1Dlg::deleteSelected);
-    button(1008, "串口未连接", "connectButton")->setEnabled(false);
-    button(1011, "读取", "readAllButton")->setEnabled(false);
-    button(1012, "写入", "writeAllButton")->setEnabled(false);
-    connect(button(1015, "查找", "findButton"), &QPushButton::clicked, this, &CMy1Dlg::findNext);
+    addStatementButton_ = button(AddStatementButton, "添加指令", "addStatementButton");  // wired by attachStatementEditor
+    connect(button(DeleteButton, "删除", "deleteButton"), &QPushButton::clicked, this, &CMy1Dlg::deleteSelected);
+    connectButton_ = button(ConnectButton, "串口未连接", "connectButton");
+    connectButton_->setEnabled(false);
+    button(ReadAllButton, "读取", "readAllButton")->setEnabled(false);
+    button(WriteAllButton, "写入", "writeAllButton")->setEnabled(false);
+    connect(button(FindButton, "查找", "findButton"), &QPushButton::clicked, this, &CMy1Dlg::findNext);
 
     list_ = new Clist_command(client_);
     list_->setObjectName(QStringLiteral("mainList"));
     list_->setFont(listingFont());
-    controls_.insert(1005, list_);
+    controls_[MainList] = list_;
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CMy1Dlg::listSelectionChanged);
     connect(list_, &Clist_command::lineDoubleClicked, this, &CMy1Dlg::listDoubleClicked);
-    connect(list_, &Clist_command::deleteRequested, this, &CMy1Dlg::deleteSelected);
-    connect(list_, &Clist_command::cutRequested, this, &CMy1Dlg::cut);
-    connect(list_, &Clist_command::copyRequested, this, &CMy1Dlg::copy);
-    connect(list_, &Clist_command::pasteRequested, this, &CMy1Dlg::paste);
     connect(list_, &Clist_command::contextMenuRequested, this,
             [this](const QPoint& position) { contextMenu_->popup(position); });
 
-    auto* addresses = new QComboBox(client_);
+    auto* addresses = addressList_ = new QComboBox(client_);
     addresses->setObjectName(QStringLiteral("addressList"));
     for (int address = 0; address < kAddressCount; ++address)
         addresses->addItem(fromGbk(formatText(toGbk("地址%d").c_str(), address)));
     addresses->setCurrentIndex(kInitialAddress);
-    controls_.insert(1010, addresses);
+    controls_[AddressList] = addresses;
 
-    auto* ports = new QComboBox(client_);
+    auto* ports = portList_ = new QComboBox(client_);
     ports->setObjectName(QStringLiteral("portList"));
-    controls_.insert(1017, ports);
+    controls_[PortList] = ports;
     // Choosing a port here chooses it for this run; only the settings dialog writes the file.
     connect(ports, &QComboBox::activated, this, [this, ports](int entry) {
         linkSettings_ = withSerialPortChosen(linkSettings_, gbkOf(ports->itemText(entry)), platformPortNaming());
@@ -123,11 +129,11 @@ void CMy1Dlg::buildControls() {
     sizeText_ = new QLabel(client_);
     sizeText_->setObjectName(QStringLiteral("sizeText"));
     sizeText_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    controls_.insert(1013, sizeText_);
+    controls_[SizeText] = sizeText_;
 
     searchEdit_ = new QLineEdit(client_);
     searchEdit_->setObjectName(QStringLiteral("searchEdit"));
-    controls_.insert(1014, searchEdit_);
+    controls_[SearchEdit] = searchEdit_;
     connect(searchEdit_, &QLineEdit::textChanged, this, [this](const QString& typed) {
         searchText_ = typed;
         searchPosition_ = -1;
@@ -139,16 +145,20 @@ void CMy1Dlg::buildControls() {
     progress_->setRange(0, kProgressRange);
     progress_->setValue(0);
     progress_->setTextVisible(false);
-    controls_.insert(1018, progress_);
+    controls_[ProgressBar] = progress_;
 
-    for (auto entry = controls_.constBegin(); entry != controls_.constEnd(); ++entry)
-        entry.value()->setProperty("resourceId", entry.key());
+    for (const auto& [id, widget] : controls_) widget->setProperty("resourceId", static_cast<int>(id));
+}
+
+QWidget* CMy1Dlg::control(MainControl id) const {
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : found->second;
 }
 
 void CMy1Dlg::applyLayout() {
     if (!list_) return;
     for (const ControlPlace& place : mainWindowLayout(client_->size()))
-        if (QWidget* widget = controls_.value(place.id)) widget->setGeometry(place.rect);
+        if (QWidget* widget = control(place.id)) widget->setGeometry(place.rect);
 }
 
 bool CMy1Dlg::eventFilter(QObject* watched, QEvent* event) {
@@ -164,57 +174,52 @@ void CMy1Dlg::updateTitle() {
 }
 
 void CMy1Dlg::updateSizeText() {
-    const std::string size = formatText(toGbk("程序大小：%u 字节").c_str(), programBodySize(program_, edition_));
+    const std::string size = formatText(toGbk("程序大小：%u 字节").c_str(), programBodySize(program(), edition_));
     sizeText_->setText(fromGbk(size));
 }
 
 void CMy1Dlg::refreshMainList() {
     const int top = list_->topLine();
-    list_->listing().setRows(listingRows(program_.main, langContext()));
+    list_->listing().setRows(listingRows(program().main, langContext()));
     list_->selectOnly(currentLine_);
     list_->setTopLine(top);
     updateSizeText();
 }
 
-void CMy1Dlg::recordEdit(EditStep step) {
-    const int storeId = step.storeId;
-    const bool changesNames = step.namesBefore.has_value();
-    history_.record(std::move(step));
-    if (storeId == kMainStoreId || changesNames) refreshMainList();
+void CMy1Dlg::documentChanged(const DocumentChange& change) {
+    if (change.cause == DocumentChange::Cause::Replaced) {
+        programReplaced();
+        return;
+    }
+    // Undo and redo show the whole listing again, which also reloads an open statement editor on
+    // the selected line; an edit that changed one line's text re-renders that line only.
+    const bool lineOnly = change.lineOnly && change.cause == DocumentChange::Cause::Edit;
+    if (change.namesChanged || (change.store && change.store->isMain() && !lineOnly)) {
+        refreshMainList();
+    } else if (change.store && change.store->isMain()) {
+        const int line = static_cast<int>(change.position);
+        ListingLine shown = renderListingLine(program().main, change.position, langContext());
+        list_->listing().setRow(line, std::move(shown.text), shown.colour);
+        updateSizeText();
+    }
+    updateSizeText();
     updateTitle();
     updateEditActions();
-    emit programChanged(changesNames ? -1 : storeId);
 }
 
-void CMy1Dlg::recordEdit(EditStep step, const ListingUpdate& update) {
-    const int storeId = step.storeId;
-    history_.record(std::move(step));
-    if (storeId == kMainStoreId) {
-        currentLine_ = update.line;
-        if (update.lineOnly) {
-            ListingLine line = renderListingLine(program_.main, static_cast<size_t>(update.line), langContext());
-            list_->listing().setRow(update.line, std::move(line.text), line.colour);
-            updateSizeText();
-        } else {
-            refreshMainList();
-        }
-        list_->selectOnly(update.line);
-        list_->setTopLine(update.topLine);
-    }
-    updateTitle();
-    updateEditActions();
-    emit programChanged(storeId);
+void CMy1Dlg::showEditorChange(const ListingUpdate& update) {
+    currentLine_ = update.line;
+    list_->selectOnly(update.line);
+    list_->setTopLine(update.topLine);
 }
 
 void CMy1Dlg::programReplaced() {
-    history_.clear();
     currentLine_ = -1;
     searchPosition_ = -1;
     list_->listing().setRows({});
     refreshMainList();
     updateTitle();
     updateEditActions();
-    emit programChanged(-1);
 }
 
 void CMy1Dlg::listSelectionChanged() {
@@ -239,9 +244,8 @@ void CMy1Dlg::showAbout() {
 
 void CMy1Dlg::showLinkSettings() {
     // No link is open yet, so the button tells which kind of link the settings choose.
-    auto* connectButton = qobject_cast<QPushButton*>(controls_.value(1008));
-    connectButton->setText(linkSettings_.isNetwork() ? text("网络已断开") : text("串口未连接"));
-    auto* ports = qobject_cast<QComboBox*>(controls_.value(1017));
+    connectButton_->setText(linkSettings_.isNetwork() ? text("网络已断开") : text("串口未连接"));
+    QComboBox* ports = portList_;
     ports->clear();
     ports->addItems(serialPortEntries(linkSettings_));
     ports->setCurrentIndex(std::max(0, ports->findText(fromGbk(serialPortName(linkSettings_, platformPortNaming())))));
@@ -249,6 +253,7 @@ void CMy1Dlg::showLinkSettings() {
 
 void CMy1Dlg::openComSettings() {
     CCom_Dlg dialog(linkSettings_, settingsStore_, this);
+    dialog.setPrompter(prompter_);
     if (dialog.exec() != QDialog::Accepted) return;
     linkSettings_ = dialog.settings();
     showLinkSettings();

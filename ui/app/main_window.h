@@ -4,16 +4,19 @@
 // what a command computes lives in core (program files, store edits, the listing), what it asks or
 // reports goes through the prompter.
 #include <QMainWindow>
-#include <QMap>
 #include <QString>
+#include <map>
+#include <memory>
 
 #include "core/edition.h"
-#include "core/editing/edit_history.h"
+#include "core/edition_profile.h"
 #include "core/editing/example_programs.h"
+#include "core/editing/program_document.h"
 #include "core/editing/statement_editor_session.h"
 #include "core/lang/context.h"
 #include "core/model/program.h"
 #include "core/settings/link_settings.h"
+#include "ui/app/main_window_controls.h"
 #include "ui/app/prompter.h"
 #include "ui/app/settings_store.h"
 
@@ -29,6 +32,8 @@ namespace lumio {
 
 class Cadd_in;
 class Clist_command;
+class DocumentNotifier;
+class ListController;
 
 class CMy1Dlg : public QMainWindow {
     Q_OBJECT
@@ -44,28 +49,31 @@ public:
     Prompter& prompter() { return *prompter_; }
 
     Edition edition() const { return edition_; }
-    Program& program() { return program_; }
-    ProgramStore& clipboard() { return clipboard_; }
-    EditHistory& history() { return history_; }
-    LangContext langContext() const { return {edition_, &program_.names}; }
+    const EditionProfile& profile() const { return editionProfile(edition_); }
+    ProgramDocument& document() { return document_; }
+    // Tells every view which store of the document changed.
+    DocumentNotifier& notifier() const { return *notifier_; }
+    const Program& program() const { return document_.program(); }
+    ProgramStore& clipboard() { return document_.clipboard(); }
+    const EditHistory& history() const { return document_.history(); }
+    LangContext langContext() const { return document_.langContext(); }
     Clist_command* mainList() const { return list_; }
-    QWidget* control(int id) const { return controls_.value(id); }
+    QPushButton* addStatementButton() const { return addStatementButton_; }
+    QWidget* control(MainControl id) const;
+    // The control with resource id `id`, null for none.
+    QWidget* control(int id) const { return control(static_cast<MainControl>(id)); }
     QMenu* contextMenu() const { return contextMenu_; }
 
     QString titleText() const { return titleText_; }
     QString currentPath() const { return currentPath_; }
     QString lastFolder() const { return lastFolder_; }
     int currentLine() const { return currentLine_; }
-    bool isModified() const { return history_.modified(); }
+    bool isModified() const { return document_.modified(); }
     const LinkSettings& linkSettings() const { return linkSettings_; }
 
-    // Records a change already made to the program (by this window, the statement editor or the
-    // function and thread lists), re-renders the main list when the main program changed and tells
-    // the other views.
-    void recordEdit(EditStep step);
-    // The same for a write-back of the statement editor: re-renders only the changed line when that
-    // is all that changed, then selects `update.line` and restores `update.topLine`.
-    void recordEdit(EditStep step, const ListingUpdate& update);
+    // After the statement editor changed the main program: selects `update.line` and restores
+    // `update.topLine`.
+    void showEditorChange(const ListingUpdate& update);
 
     // The one statement editor, created hidden at start-up.
     Cadd_in* statementEditor() const { return statementEditor_; }
@@ -97,8 +105,6 @@ public slots:
     void openComSettings();
 
 signals:
-    // A store of the program changed (0 main, k function k, 500 + k thread k), or all of them (-1).
-    void programChanged(int storeId);
     // The statement editor is wanted for `line` of the main list: shown or only following the
     // selection, in add or in edit mode.
     void statementEditorRequested(int line, bool show, bool addMode);
@@ -118,6 +124,7 @@ private:
     void updateSizeText();
     void updateEditActions();
     void showLinkSettings();
+    void documentChanged(const DocumentChange& change);
     void programReplaced();
 
     // Asks whether to save a modified program; false when the command must not go on.
@@ -125,17 +132,15 @@ private:
     bool loadProgram(const QString& path);
     bool writeProgram(const QString& path);
     bool confirmSizes();
-    void removeSelectedLines(int topLine, int lowest);
-    void insertAtCaret(const ProgramStore& statements);
     void selectAfterHistory(const EditStep& step, bool undone);
     void listSelectionChanged();
     void listDoubleClicked();
 
     const Edition edition_;
     const QString titleText_;
-    Program program_;
-    ProgramStore clipboard_;
-    EditHistory history_;
+    ProgramDocument document_;
+    DocumentNotifier* notifier_ = nullptr;
+    std::unique_ptr<ListController> commands_;
     SettingsStore settingsStore_;
     LinkSettings linkSettings_;
 
@@ -153,7 +158,11 @@ private:
     QLabel* sizeText_ = nullptr;
     QLineEdit* searchEdit_ = nullptr;
     QProgressBar* progress_ = nullptr;
-    QMap<int, QWidget*> controls_;
+    std::map<MainControl, QWidget*> controls_;
+    QPushButton* addStatementButton_ = nullptr;
+    QPushButton* connectButton_ = nullptr;
+    QComboBox* addressList_ = nullptr;
+    QComboBox* portList_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     Cadd_in* statementEditor_ = nullptr;
     QAction* undoAction_ = nullptr;

@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "core/editing/store_edit.h"
+#include "ui/app/file_failure_text.h"
+#include "ui/app/list_controller.h"
 #include "core/model/program_files.h"
 #include "core/model/program_image.h"
 #include "ui/app/main_window.h"
@@ -28,14 +30,6 @@ const FileFilter& blockFilter() {
 }
 
 std::filesystem::path filePath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
-QString shownPath(const std::filesystem::path& path) { return QFile::decodeName(QByteArray::fromStdString(path.string())); }
-
-EditStep mainStep(SpanChange change) {
-    EditStep step;
-    step.storeId = kMainStoreId;
-    step.change = std::move(change);
-    return step;
-}
 
 }  // namespace
 
@@ -51,9 +45,8 @@ bool CMy1Dlg::settleUnsavedChanges() {
 
 void CMy1Dlg::newProgram() {
     if (!settleUnsavedChanges()) return;
-    program_.clear();
     currentPath_.clear();
-    programReplaced();
+    document_.replace(Program());
 }
 
 void CMy1Dlg::openProgram() {
@@ -72,16 +65,16 @@ bool CMy1Dlg::openDroppedFile(const QString& path) {
 }
 
 bool CMy1Dlg::loadProgram(const QString& path) {
-    auto opened = openProgramFile(program_, filePath(path), edition_);
-    if (!opened) {
-        const UserMessage message = programFileMessage(opened.error());
-        if (!message.text.empty()) prompter().inform(fromGbk(message.text), fromGbk(message.caption));
+    Program opened;
+    auto read = openProgramFile(opened, filePath(path), edition_);
+    if (!read) {
+        informOpenFailure(prompter(), read.error(), programFileMessage);
         // The path becomes the current one only with its program, so a later Save never writes over a
         // file that was refused.
         return false;
     }
     currentPath_ = path;
-    programReplaced();
+    document_.replace(std::move(opened), filePath(path));
     return true;
 }
 
@@ -102,7 +95,7 @@ bool CMy1Dlg::saveAs() {
 }
 
 bool CMy1Dlg::confirmSizes() {
-    const SizeProblem problem = checkSavedSizes(program_, edition_);
+    const SizeProblem problem = checkSavedSizes(program(), edition_);
     QStringList lines;
     if (problem.imageTooLarge)
         lines << text("程序共 %1 字节，超过 %2 字节，保存后将无法再打开。")
@@ -117,13 +110,13 @@ bool CMy1Dlg::confirmSizes() {
 
 bool CMy1Dlg::writeProgram(const QString& path) {
     if (!confirmSizes()) return false;
-    auto written = saveProgramFile(program_, filePath(path), edition_);
+    auto written = saveProgramFile(program(), filePath(path), edition_);
     if (!written) {
-        prompter().inform(fromGbk(written.error()), text("错误"));
+        informWriteFailure(prompter(), written.error());
         return false;
     }
     currentPath_ = shownPath(*written);
-    history_.markClean();
+    document_.markSaved(*written);
     updateTitle();
     return true;
 }
@@ -131,97 +124,23 @@ bool CMy1Dlg::writeProgram(const QString& path) {
 void CMy1Dlg::exportBlockFile() {
     const QString path = prompter().saveFileName(blockFilter(), lastFolder_);
     if (path.isEmpty()) return;
-    if (program_.main.imageSize() > kMaxStoreImage &&
-        !prompter().askYesNo(text("主程序超过 %1 字节，导入时将为空。\n仍要导出吗？").arg(kMaxStoreImage), text("警告")))
-        return;
-    auto written = saveBlockFile(program_.main, filePath(path));
-    if (!written) prompter().inform(fromGbk(written.error()), text("错误"));
+    commands_->writeBlock(path);
 }
 
 void CMy1Dlg::importBlockFile() {
     const QString path = prompter().openFileName(blockFilter(), lastFolder_);
     if (path.isEmpty()) return;
-    ProgramStore block;
-    auto loaded = loadBlockFile(block, filePath(path));
-    if (!loaded) {
-        const UserMessage message = blockFileMessage(loaded.error());
-        if (!message.text.empty()) prompter().inform(fromGbk(message.text), fromGbk(message.caption));
-        return;
-    }
-    insertAtCaret(block);
+    if (const auto block = commands_->readBlock(path)) commands_->insertAtCaret(*block);
 }
 
-void CMy1Dlg::insertExample(ExampleProgram example) { insertAtCaret(exampleProgram(example, langContext())); }
+void CMy1Dlg::insertExample(ExampleProgram example) { commands_->insertAtCaret(exampleProgram(example, langContext())); }
 
-void CMy1Dlg::insertAtCaret(const ProgramStore& statements) {
-    // The caret line is the line holding the list's focus, 0 when nothing is selected.
-    const int caret = list_->highestSelected() < 0 ? 0 : std::max(list_->caretLine(), 0);
-    const int top = list_->topLine();
-    SpanChange change = insertStoreAfter(program_.main, statements, static_cast<size_t>(caret));
-    const int first = static_cast<int>(change.position);
-    const int count = static_cast<int>(change.inserted.size());
-    recordEdit(mainStep(std::move(change)));
-    list_->setTopLine(top);
-    list_->selectRange(first, count);
-    list_->showCaret();
-}
-
-void CMy1Dlg::removeSelectedLines(int topLine, int lowest) {
-    recordEdit(mainStep(lumio::deleteSelection(program_.main, list_->selectedLines())));
-    list_->setTopLine(topLine);
-    const int line = lineAfterDelete(lowest, program_.main.count());
-    if (line >= 0) list_->selectOnly(line);
-    list_->showCaret();
-}
-
-void CMy1Dlg::deleteSelected() {
-    const int top = list_->topLine();
-    const int lowest = list_->lowestSelected();
-    if (!confirmDeleteSelection(prompter(), lowest)) return;
-    removeSelectedLines(top, lowest);
-}
-
-void CMy1Dlg::deleteAll() {
-    if (!confirmDeleteAll(prompter())) return;
-    recordEdit(mainStep(lumio::deleteAll(program_.main)));
-}
-
-void CMy1Dlg::cut() {
-    const int lowest = list_->lowestSelected();
-    if (lowest < 0) return;
-    const int top = list_->topLine();
-    copySelection(list_->selectedLines(), program_.main, clipboard_);
-    removeSelectedLines(top, lowest);
-}
-
-void CMy1Dlg::copy() {
-    // Copying nothing leaves the clipboard as it is.
-    if (list_->lowestSelected() < 0) return;
-    copySelection(list_->selectedLines(), program_.main, clipboard_);
-}
-
-void CMy1Dlg::paste() {
-    if (clipboard_.empty()) return;
-    const int top = list_->topLine();
-    const int highest = list_->highestSelected();
-    const int lines = list_->count();
-    SpanChange change = pasteClipboard(program_.main, clipboard_, highest, static_cast<size_t>(lines));
-    const int pasted = static_cast<int>(change.inserted.size());
-    recordEdit(mainStep(std::move(change)));
-    list_->setTopLine(top);
-    list_->selectRange(lines > 0 ? highest + 1 : 0, pasted);
-    list_->showCaret();
-}
-
-void CMy1Dlg::insertBlockPair() {
-    const int top = list_->topLine();
-    SpanChange change = lumio::insertBlockPair(program_.main, list_->highestSelected());
-    const int begin = static_cast<int>(change.position);
-    recordEdit(mainStep(std::move(change)));
-    list_->setTopLine(top);
-    list_->selectOnly(begin);
-    list_->showCaret();
-}
+void CMy1Dlg::deleteSelected() { commands_->deleteSelected(); }
+void CMy1Dlg::deleteAll() { commands_->deleteAll(); }
+void CMy1Dlg::cut() { commands_->cut(); }
+void CMy1Dlg::copy() { commands_->copy(); }
+void CMy1Dlg::paste() { commands_->paste(); }
+void CMy1Dlg::insertBlockPair() { commands_->insertBlockPair(); }
 
 void CMy1Dlg::findNext() {
     searchPosition_ = findNextLine(list_->listing().texts(), gbkOf(searchText_), searchPosition_);
@@ -234,7 +153,7 @@ void CMy1Dlg::findNext() {
 }
 
 void CMy1Dlg::selectAfterHistory(const EditStep& step, bool undone) {
-    if (step.storeId != kMainStoreId) return;
+    if (!step.store.isMain()) return;
     const auto& restored = undone ? step.change.removed : step.change.inserted;
     const int position = static_cast<int>(step.change.position);
     if (!restored.empty())
@@ -245,25 +164,13 @@ void CMy1Dlg::selectAfterHistory(const EditStep& step, bool undone) {
 }
 
 void CMy1Dlg::undo() {
-    const auto step = history_.undo(program_);
-    if (!step) return;
-    if (step->storeId == kMainStoreId || step->namesBefore) refreshMainList();
-    selectAfterHistory(*step, true);
+    if (const auto step = document_.undo()) selectAfterHistory(*step, true);
     updateSizeText();
-    updateTitle();
-    updateEditActions();
-    emit programChanged(step->namesBefore ? -1 : step->storeId);
 }
 
 void CMy1Dlg::redo() {
-    const auto step = history_.redo(program_);
-    if (!step) return;
-    if (step->storeId == kMainStoreId || step->namesBefore) refreshMainList();
-    selectAfterHistory(*step, false);
+    if (const auto step = document_.redo()) selectAfterHistory(*step, false);
     updateSizeText();
-    updateTitle();
-    updateEditActions();
-    emit programChanged(step->namesBefore ? -1 : step->storeId);
 }
 
 }  // namespace lumio

@@ -5,10 +5,12 @@
 #include <QSize>
 #include <vector>
 
+#include "ui/app/main_window_controls.h"
+
 namespace lumio {
 
 struct ControlPlace {
-    int id;  // resource id of the control
+    MainControl id;
     QRect rect;
 };
 

@@ -83,8 +83,8 @@ void CMy1Dlg::buildMenus() {
     addCommand(settings, "函数列表", "actionFunctionList", this, [this] { openFunctionList(*this); });
     // Only the current edition has threads.
     addCommand(settings, "线程列表", "actionThreadList", this, [this] { openThreadList(*this); })
-        ->setEnabled(edition_ == Edition::Current);
-    addCommand(settings, "重命名", "actionRename", this, [this] { openGlobalNaming(*this); });
+        ->setEnabled(profile().hasThreads);
+    addCommand(settings, profile().namingEntry, "actionRename", this, [this] { openGlobalNaming(*this); });
 
     QMenu* tools = bar->addMenu(text("工具"));
     tools->setObjectName(QStringLiteral("toolsMenu"));
@@ -155,8 +155,8 @@ void CMy1Dlg::buildContextMenu() {
 }
 
 void CMy1Dlg::updateEditActions() {
-    if (undoAction_) undoAction_->setEnabled(history_.canUndo());
-    if (redoAction_) redoAction_->setEnabled(history_.canRedo());
+    if (undoAction_) undoAction_->setEnabled(document_.canUndo());
+    if (redoAction_) redoAction_->setEnabled(document_.canRedo());
 }
 
 }  // namespace lumio

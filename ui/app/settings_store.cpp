@@ -23,7 +23,7 @@ QString settingsPath() {
 
 LinkSettings SettingsStore::load() const { return readLinkSettings(readProfile(path_)); }
 
-bool SettingsStore::write(const std::vector<SettingsWrite>& writes) const {
+bool SettingsStore::write(const std::vector<SettingsWrite>& writes, QString* failure) const {
     if (writes.empty()) return true;
     const Bytes profile = applySettingsWrites(readProfile(path_), writes);
     QSaveFile file(path_);
@@ -32,6 +32,8 @@ bool SettingsStore::write(const std::vector<SettingsWrite>& writes) const {
         file.commit())
         return true;
     qWarning().noquote() << "settings not saved:" << path_ << file.errorString();
+    if (failure)
+        *failure = QString::fromUtf8("无法写入文件：%1\n%2").arg(QDir::toNativeSeparators(path_), file.errorString());
     return false;
 }
 

@@ -23,8 +23,9 @@ public:
     LinkSettings load() const;
 
     // Writes the keys into the file, keeping everything else it holds, by replacing the whole file at
-    // once. False when the file could not be written (a line on the standard error says why).
-    bool write(const std::vector<SettingsWrite>& writes) const;
+    // once. False when the file could not be written: a line on the standard error says why, and
+    // `failure` receives the user's text.
+    [[nodiscard]] bool write(const std::vector<SettingsWrite>& writes, QString* failure = nullptr) const;
 
 private:
     QString path_;

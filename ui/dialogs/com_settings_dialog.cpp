@@ -15,6 +15,7 @@
 #include "core/settings/baud_codes.h"
 #include "core/settings/serial_ports.h"
 #include "core/text/gbk.h"
+#include "ui/app/prompter.h"
 #include "ui/app/settings_store.h"
 
 namespace lumio {
@@ -198,8 +199,13 @@ void CCom_Dlg::accept() {
     const std::vector<SettingsWrite> writes = settingsWritesOnConfirm(settings_, edited, naming_);
     if (!writes.empty()) {
         settings_ = edited;
-        store_.write(writes);
         changed_ = true;
+        // The settings hold for this run even when the file could not take them; the user is told.
+        QString failure;
+        if (!store_.write(writes, &failure)) {
+            WidgetPrompter fallback(this);
+            (prompter_ ? *prompter_ : static_cast<Prompter&>(fallback)).inform(failure, QString::fromUtf8("错误"));
+        }
     }
     QDialog::accept();
 }

@@ -22,6 +22,8 @@ namespace lumio {
 
 class SettingsStore;
 
+class Prompter;
+
 class CCom_Dlg : public QDialog {
     Q_OBJECT
 
@@ -41,6 +43,9 @@ public:
     // True when OK found a change: the edited values were taken over and written to the settings file.
     bool changed() const { return changed_; }
 
+    // A failed settings write is reported through `prompter` (not owned); without one, in a message box.
+    void setPrompter(Prompter* prompter) { prompter_ = prompter; }
+
     void accept() override;
 
 private:
@@ -53,6 +58,7 @@ private:
     const SettingsStore& store_;
     PortNaming naming_;
     bool changed_ = false;
+    Prompter* prompter_ = nullptr;
 
     QRadioButton* serialRadio_;
     QRadioButton* networkRadio_;

@@ -10,6 +10,7 @@
 #include <QMetaMethod>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
@@ -21,6 +22,8 @@
 #include "core/model/program_files.h"
 #include "core/text/bytes.h"
 #include "ui/app/listing_font.h"
+#include "ui/app/document_notifier.h"
+#include "ui/app/list_controller.h"
 #include "ui/app/listing_source.h"
 #include "ui/app/main_window.h"
 #include "ui/app/prompter.h"
@@ -32,27 +35,26 @@ namespace {
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
-constexpr int kStoreCount = 100;
-const QString kBlockExtension = QStringLiteral(".hs5");
-
-std::filesystem::path filePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
+// Functions and threads are numbered alike.
+static_assert(kFunctionCount == kThreadCount);
+constexpr int kStoreCount = kFunctionCount;
+const QString kBlockExtension = QString::fromLatin1(kBlockFileExtension.data(), kBlockFileExtension.size());
 
 }  // namespace
 
 std::vector<ListControlPlace> functionListLayout(QSize client, int nameListWidth) {
     const int listHeight = client.height() - 50;
+    using enum ListControl;
     return {
-        {1050, QRect(0, 0, 60, 30)},
-        {1051, QRect(60, 0, 60, 30)},
-        {1052, QRect(240, 0, 60, 30)},
-        {1007, QRect(300, 0, 60, 30)},
-        {1054, QRect(360, 0, 120, 30)},
-        {1014, QRect(500, 0, 200, 30)},
-        {1015, QRect(700, 0, 60, 30)},
-        {1053, QRect(0, 30, nameListWidth, listHeight)},
-        {1006, QRect(nameListWidth, 30, client.width() - nameListWidth, listHeight)},
+        {ImportButton, QRect(0, 0, 60, 30)},
+        {ExportButton, QRect(60, 0, 60, 30)},
+        {AddButton, QRect(240, 0, 60, 30)},
+        {DeleteButton, QRect(300, 0, 60, 30)},
+        {DeleteAllButton, QRect(360, 0, 120, 30)},
+        {SearchEdit, QRect(500, 0, 200, 30)},
+        {FindButton, QRect(700, 0, 60, 30)},
+        {NameList, QRect(0, 30, nameListWidth, listHeight)},
+        {StatementList, QRect(nameListWidth, 30, client.width() - nameListWidth, listHeight)},
     };
 }
 
@@ -65,16 +67,18 @@ Chanshu_dlg::Chanshu_dlg(Mode mode, CMy1Dlg& mainWindow) : QDialog(&mainWindow),
     buildControls();
     buildContextMenu();
     resize(1000, 640);
-    connect(&main_, &CMy1Dlg::programChanged, this, &Chanshu_dlg::programChanged);
+    commands_ = std::make_unique<ListController>(
+        main_.document(), *list_, [this] { return shownStore(); }, [this]() -> Prompter& { return prompter(); });
+    connect(&main_.notifier(), &DocumentNotifier::changed, this, &Chanshu_dlg::documentChanged);
 }
+
+Chanshu_dlg::~Chanshu_dlg() = default;
 
 QString Chanshu_dlg::modeWord() const { return mode_ == Mode::Functions ? text("函数") : text("线程"); }
 
-int Chanshu_dlg::storeId() const { return mode_ == Mode::Functions ? current_ : kThreadIdBase + current_; }
+StoreRef Chanshu_dlg::shownStore() const { return *StoreRef::of(kind(), current_); }
 
-ProgramStore& Chanshu_dlg::store() {
-    return mode_ == Mode::Functions ? main_.program().function(current_) : main_.program().thread(current_);
-}
+const ProgramStore& Chanshu_dlg::store() const { return main_.program().store(shownStore()); }
 
 std::span<const ProgramStore> Chanshu_dlg::stores() const {
     const Program& program = main_.program();
@@ -85,23 +89,25 @@ std::span<const ProgramStore> Chanshu_dlg::stores() const {
 Prompter& Chanshu_dlg::prompter() { return main_.prompter(); }
 
 void Chanshu_dlg::buildControls() {
-    auto button = [&](int id, const char* caption, const char* name, void (Chanshu_dlg::*handler)()) {
+    auto button = [&](ListControl id, const char* caption, const char* name, void (Chanshu_dlg::*handler)()) {
         auto* widget = new QPushButton(text(caption), this);
         widget->setObjectName(QString::fromLatin1(name));
         widget->setAutoDefault(false);
-        controls_.insert(id, widget);
+        controls_[id] = widget;
         connect(widget, &QPushButton::clicked, this, handler);
+        return widget;
     };
-    button(1050, "导入", "importButton", &Chanshu_dlg::importBlockFile);
-    button(1051, "导出", "exportButton", &Chanshu_dlg::exportBlockFile);
-    button(1052, "添加", "addButton", &Chanshu_dlg::addStatement);
-    button(1007, "删除", "deleteButton", &Chanshu_dlg::deleteSelected);
-    button(1054, "删除全部", "deleteAllButton", &Chanshu_dlg::deleteAll);
-    button(1015, "查找", "findButton", &Chanshu_dlg::findNext);
+    using enum ListControl;
+    button(ImportButton, "导入", "importButton", &Chanshu_dlg::importBlockFile);
+    button(ExportButton, "导出", "exportButton", &Chanshu_dlg::exportBlockFile);
+    addButton_ = button(AddButton, "添加", "addButton", &Chanshu_dlg::addStatement);
+    button(DeleteButton, "删除", "deleteButton", &Chanshu_dlg::deleteSelected);
+    button(DeleteAllButton, "删除全部", "deleteAllButton", &Chanshu_dlg::deleteAll);
+    button(FindButton, "查找", "findButton", &Chanshu_dlg::findNext);
 
     searchEdit_ = new QLineEdit(this);
     searchEdit_->setObjectName(QStringLiteral("searchEdit"));
-    controls_.insert(1014, searchEdit_);
+    controls_[SearchEdit] = searchEdit_;
     connect(searchEdit_, &QLineEdit::returnPressed, this, &Chanshu_dlg::findNext);
 
     nameList_ = new QListWidget(this);
@@ -109,23 +115,18 @@ void Chanshu_dlg::buildControls() {
     nameList_->setSelectionMode(QAbstractItemView::SingleSelection);
     nameList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     nameList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    controls_.insert(1053, nameList_);
+    controls_[NameList] = nameList_;
     connect(nameList_, &QListWidget::currentRowChanged, this, &Chanshu_dlg::nameSelected);
 
     list_ = new Clist_command(this);
     list_->setObjectName(QStringLiteral("statementList"));
-    controls_.insert(1006, list_);
+    controls_[StatementList] = list_;
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Chanshu_dlg::listSelectionChanged);
     connect(list_, &Clist_command::lineDoubleClicked, this, &Chanshu_dlg::listDoubleClicked);
-    connect(list_, &Clist_command::deleteRequested, this, &Chanshu_dlg::deleteSelected);
-    connect(list_, &Clist_command::cutRequested, this, &Chanshu_dlg::cut);
-    connect(list_, &Clist_command::copyRequested, this, &Chanshu_dlg::copy);
-    connect(list_, &Clist_command::pasteRequested, this, &Chanshu_dlg::paste);
     connect(list_, &Clist_command::contextMenuRequested, this,
             [this](const QPoint& position) { contextMenu_->popup(position); });
 
-    for (auto entry = controls_.constBegin(); entry != controls_.constEnd(); ++entry)
-        entry.value()->setProperty("resourceId", entry.key());
+    for (const auto& [id, widget] : controls_) widget->setProperty("resourceId", static_cast<int>(id));
 
     // The main window's undo and redo keys work here too: it is the one history of the program.
     auto shortcut = [this](QKeySequence keys, void (CMy1Dlg::*command)()) {
@@ -152,10 +153,15 @@ void Chanshu_dlg::buildContextMenu() {
     entry("导入语句块", "contextBlockPair", &Chanshu_dlg::insertBlockPair);
 }
 
+QWidget* Chanshu_dlg::control(ListControl id) const {
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
 void Chanshu_dlg::applyLayout() {
     if (!list_) return;
     for (const ListControlPlace& place : functionListLayout(size(), nameListWidth_))
-        if (QWidget* widget = controls_.value(place.id)) widget->setGeometry(place.rect);
+        if (QWidget* widget = control(place.id)) widget->setGeometry(place.rect);
 }
 
 void Chanshu_dlg::open() {
@@ -169,7 +175,7 @@ void Chanshu_dlg::open() {
     setWindowTitle(mode_ == Mode::Functions ? text("函数列表") : text("线程列表"));
     searchPosition_ = {};
     // "添加" works only once a statement editor listens.
-    controls_.value(1052)->setEnabled(isSignalConnected(QMetaMethod::fromSignal(&Chanshu_dlg::statementEditorRequested)));
+    addButton_->setEnabled(isSignalConnected(QMetaMethod::fromSignal(&Chanshu_dlg::statementEditorRequested)));
     showCurrentStore();
     applyLayout();
     if (isMinimized()) showNormal();
@@ -180,12 +186,11 @@ void Chanshu_dlg::open() {
 
 void Chanshu_dlg::fillNames() {
     static const QString mark = text("√");
-    const std::string word = gbkOf(modeWord());
     const QFontMetrics metrics(nameList_->font());
     int widest = 0;
     QStringList lines;
     for (int number = 1; number <= kStoreCount; ++number) {
-        const std::string name = displayName(&main_.program().names, formatText("%s%d", word.c_str(), number));
+        const std::string name = StoreRef::of(kind(), number)->displayName(&main_.program().names);
         QString line = fromGbk(name) + QStringLiteral("  ");
         if (!stores()[static_cast<size_t>(number - 1)].empty()) line += mark;
         widest = std::max(widest, metrics.horizontalAdvance(line + mark));
@@ -245,24 +250,16 @@ void Chanshu_dlg::listDoubleClicked() {
 
 void Chanshu_dlg::addStatement() { emit statementEditorRequested(storeId(), rememberedLine_, true, true); }
 
-void Chanshu_dlg::record(SpanChange change, std::uint64_t group) {
-    EditStep step;
-    step.storeId = storeId();
-    step.change = std::move(change);
-    step.group = group;
-    recording_ = true;
-    main_.recordEdit(std::move(step));
-    recording_ = false;
-    showCurrentStore();
-}
-
-void Chanshu_dlg::programChanged(int changedStore) {
-    if (recording_ || !isVisible()) return;
-    const bool mine = mode_ == Mode::Functions ? changedStore >= 1 && changedStore <= kStoreCount
-                                               : changedStore > kThreadIdBase && changedStore <= kThreadIdBase + kStoreCount;
-    if (changedStore != -1 && !mine) return;
+void Chanshu_dlg::documentChanged(const DocumentChange& change) {
+    const bool mine = change.store && change.store->kind() == kind();
+    const bool shown = mine && change.store->number() == current_;
+    if (!isVisible() && !shown) return;
+    if (change.store && !mine && !change.namesChanged) return;
     // An undo or redo elsewhere shows the function or thread it changed.
-    if (mine) current_ = mode_ == Mode::Functions ? changedStore : changedStore - kThreadIdBase;
+    if (mine) current_ = change.store->number();
+    // After an edit, showing the store again re-selects the remembered line: no choice of the user's,
+    // it loads nothing into the statement editor. After undo or redo the editor follows the line.
+    const QScopedValueRollback showing(committing_, committing_ || change.cause == DocumentChange::Cause::Edit);
     showCurrentStore();
 }
 
@@ -271,72 +268,22 @@ int Chanshu_dlg::topLine() const { return list_->topLine(); }
 bool Chanshu_dlg::listVisible() const { return isVisible() && list_->isVisible(); }
 void Chanshu_dlg::focusList() { list_->setFocus(); }
 
-void Chanshu_dlg::commitEdit(EditStep step, const ListingUpdate& update) {
-    // The editor is the one writing: re-selecting the line must not load it into the editor again.
+void Chanshu_dlg::showEdit(const ListingUpdate& update) {
     committing_ = true;
-    recording_ = true;
-    main_.recordEdit(std::move(step));
-    recording_ = false;
-    showCurrentStore();
     list_->setTopLine(update.topLine);
     list_->selectOnly(update.line);
     list_->showCaret();
     committing_ = false;
 }
 
-void Chanshu_dlg::removeSelectedLines(int topLine, int lowest) {
-    record(deleteSelection(store(), list_->selectedLines()));
-    list_->setTopLine(topLine);
-    const int line = lineAfterDelete(lowest, store().count());
-    if (line >= 0) list_->selectOnly(line);
-}
-
-void Chanshu_dlg::deleteSelected() {
-    const int top = list_->topLine();
-    const int lowest = list_->lowestSelected();
-    if (!confirmDeleteSelection(prompter(), lowest)) return;
-    removeSelectedLines(top, lowest);
-}
-
-void Chanshu_dlg::deleteAll() {
-    if (!confirmDeleteAll(prompter())) return;
-    record(lumio::deleteAll(store()));
-}
-
-void Chanshu_dlg::cut() {
-    const int lowest = list_->lowestSelected();
-    if (lowest < 0) return;
-    const int top = list_->topLine();
-    copySelection(list_->selectedLines(), store(), main_.clipboard());
-    removeSelectedLines(top, lowest);
-}
-
-void Chanshu_dlg::copy() {
-    if (list_->lowestSelected() < 0) return;
-    copySelection(list_->selectedLines(), store(), main_.clipboard());
-}
-
-void Chanshu_dlg::paste() {
-    if (main_.clipboard().empty()) return;
-    const int top = list_->topLine();
-    const int highest = list_->highestSelected();
-    const int lines = list_->count();
-    SpanChange change = pasteClipboard(store(), main_.clipboard(), highest, static_cast<size_t>(lines));
-    const int pasted = static_cast<int>(change.inserted.size());
-    record(std::move(change));
-    list_->setTopLine(top);
-    list_->selectRange(lines > 0 ? highest + 1 : 0, pasted);
-    list_->showCaret();
-}
+void Chanshu_dlg::deleteSelected() { commands_->deleteSelected(); }
+void Chanshu_dlg::deleteAll() { commands_->deleteAll(); }
+void Chanshu_dlg::cut() { commands_->cut(); }
+void Chanshu_dlg::copy() { commands_->copy(); }
+void Chanshu_dlg::paste() { commands_->paste(); }
 
 void Chanshu_dlg::insertBlockPair() {
-    const int top = list_->topLine();
-    SpanChange change = lumio::insertBlockPair(store(), list_->highestSelected());
-    const int begin = static_cast<int>(change.position);
-    record(std::move(change));
-    list_->setTopLine(top);
-    list_->selectOnly(begin);
-    list_->showCaret();
+    commands_->insertBlockPair();
     main_.refreshMainList();
 }
 
@@ -344,18 +291,7 @@ void Chanshu_dlg::importBlockFile() {
     QString path = prompter().openFileName(FileFilter{}, main_.lastFolder());
     if (path.isEmpty()) return;
     if (!path.endsWith(kBlockExtension)) path += kBlockExtension;
-    ProgramStore block;
-    auto loaded = loadBlockFile(block, filePath(path));
-    if (!loaded) {
-        const UserMessage message = blockFileMessage(loaded.error());
-        if (!message.text.empty()) prompter().inform(fromGbk(message.text), fromGbk(message.caption));
-        return;
-    }
-    ProgramStore& target = store();
-    record(recordSpan(target, 0, target.count(), [&](ProgramStore& edited) {
-        edited.statements = std::move(block.statements);
-        edited.recomputeDepths();
-    }));
+    if (const auto block = commands_->readBlock(path)) commands_->replaceAll(*block);
 }
 
 void Chanshu_dlg::exportBlockFile() {
@@ -366,13 +302,7 @@ void Chanshu_dlg::exportBlockFile() {
     if (path != chosen && QFileInfo::exists(path) &&
         !prompter().askYesNo(text("%1 已存在。\n要替换它吗？").arg(QFileInfo(path).fileName()), text("导出")))
         return;
-    ProgramStore& source = store();
-    const QString name = modeWord() + QString::number(current_);
-    if (source.imageSize() > kMaxStoreImage &&
-        !prompter().askYesNo(text("%1超过 %2 字节，导入时将为空。\n仍要导出吗？").arg(name).arg(kMaxStoreImage), text("警告")))
-        return;
-    auto written = saveBlockFile(source, filePath(path));
-    if (!written) prompter().inform(fromGbk(written.error()), text("错误"));
+    commands_->writeBlock(path);
 }
 
 void Chanshu_dlg::findNext() {

@@ -4,14 +4,13 @@
 // the chosen one, edited with the main window's clipboard, block files, statement editor and edit
 // history. Modeless, one instance per mode, hidden (never destroyed) when closed.
 #include <QDialog>
-#include <QMap>
+#include <map>
 #include <QRect>
 #include <QSize>
+#include <memory>
 #include <span>
-#include <cstdint>
 #include <vector>
 
-#include "core/editing/span_change.h"
 #include "core/editing/statement_editor_session.h"
 #include "core/editing/store_search.h"
 #include "core/model/program.h"
@@ -19,16 +18,31 @@
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QPushButton;
 
 namespace lumio {
 
 class CMy1Dlg;
 class Clist_command;
+class ListController;
 class Prompter;
 
-// Where a control of the list window stands: id and rectangle.
+// The controls of the list window by name; the numbers are their resource ids in this window.
+enum class ListControl {
+    ImportButton = 1050,
+    ExportButton = 1051,
+    AddButton = 1052,
+    DeleteButton = 1007,
+    DeleteAllButton = 1054,
+    SearchEdit = 1014,
+    FindButton = 1015,
+    NameList = 1053,
+    StatementList = 1006,
+};
+
+// Where a control of the list window stands.
 struct ListControlPlace {
-    int id;
+    ListControl id;
     QRect rect;
 };
 // The controls of the list window for a client area and a name-list width: the buttons and the
@@ -42,13 +56,18 @@ public:
     static constexpr int kMinimumNameListWidth = 120;
 
     Chanshu_dlg(Mode mode, CMy1Dlg& mainWindow);
+    ~Chanshu_dlg() override;
 
     Mode mode() const { return mode_; }
+    // The kind of store the list shows: functions or threads.
+    StoreKind kind() const { return mode_ == Mode::Functions ? StoreKind::Function : StoreKind::Thread; }
+    // The function or thread shown.
+    StoreRef shownStore() const;
     // "函数" or "线程".
     QString modeWord() const;
     int current() const { return current_; }
-    // The store id the statement editor receives: k for function k, 500 + k for thread k.
-    int storeId() const;
+    // The StoreImage id of the shown store: k for function k, 500 + k for thread k.
+    int storeId() const { return shownStore().id(); }
     int rememberedLine() const { return rememberedLine_; }
     int nameListWidth() const { return nameListWidth_; }
     StoreSearchPosition searchPosition() const { return searchPosition_; }
@@ -56,7 +75,9 @@ public:
     QListWidget* nameList() const { return nameList_; }
     Clist_command* statementList() const { return list_; }
     QLineEdit* searchEdit() const { return searchEdit_; }
-    QWidget* control(int id) const { return controls_.value(id); }
+    QWidget* control(ListControl id) const;
+    // The control with resource id `id`, null for none.
+    QWidget* control(int id) const { return control(static_cast<ListControl>(id)); }
     QMenu* contextMenu() const { return contextMenu_; }
 
     // Opening from the menu: shows the first function or thread that holds statements (1 when
@@ -65,11 +86,11 @@ public:
     // Makes `number` (1..100) the shown function or thread.
     void showStore(int number);
 
-    // The list the statement editor writes back through: what it changed in the shown store becomes
-    // one step of the edit history, the listing is shown again with `update.line` selected.
+    // The list the statement editor writes back through: after it changed the shown store, the
+    // listing selects `update.line`.
     int highestSelected() const override;
     int topLine() const override;
-    void commitEdit(EditStep step, const ListingUpdate& update) override;
+    void showEdit(const ListingUpdate& update) override;
     bool listVisible() const override;
     void focusList() override;
 
@@ -86,8 +107,8 @@ public slots:
     void insertBlockPair();
 
 signals:
-    // The statement editor is wanted for `line` of store `storeId`: shown or only following the
-    // selection, in add or in edit mode.
+    // The statement editor is wanted for `line` of the store with id `storeId`: shown or only
+    // following the selection, in add or in edit mode.
     void statementEditorRequested(int storeId, int line, bool show, bool addMode);
 
 protected:
@@ -96,7 +117,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    ProgramStore& store();
+    const ProgramStore& store() const;
     std::span<const ProgramStore> stores() const;
     Prompter& prompter();
     void buildControls();
@@ -104,9 +125,7 @@ private:
     void applyLayout();
     void fillNames();
     void showCurrentStore();
-    void record(SpanChange change, std::uint64_t group = 0);
-    void removeSelectedLines(int topLine, int lowest);
-    void programChanged(int storeId);
+    void documentChanged(const DocumentChange& change);
     void nameSelected();
     void listSelectionChanged();
     void listDoubleClicked();
@@ -118,13 +137,15 @@ private:
     int rememberedLine_ = -1;
     int nameListWidth_ = kMinimumNameListWidth;
     StoreSearchPosition searchPosition_;
-    bool recording_ = false;
+    // The editor's own write-back is being shown: re-selecting the line must not load it again.
     bool committing_ = false;
+    std::unique_ptr<ListController> commands_;
 
     QListWidget* nameList_ = nullptr;
     Clist_command* list_ = nullptr;
     QLineEdit* searchEdit_ = nullptr;
-    QMap<int, QWidget*> controls_;
+    std::map<ListControl, QWidget*> controls_;
+    QPushButton* addButton_ = nullptr;
     QMenu* contextMenu_ = nullptr;
 };
 

@@ -16,11 +16,11 @@ void attachStatementEditor(CMy1Dlg& mainWindow, Chanshu_dlg& list) {
     auto* editor = mainWindow.findChild<Cadd_in*>(QStringLiteral("Cadd_in"), Qt::FindDirectChildrenOnly);
     if (!editor) return;
     list.setProperty(attached, true);
-    editor->setListView(list.mode() == Chanshu_dlg::Mode::Functions ? Cadd_in::Lists::Functions : Cadd_in::Lists::Threads,
-                        &list);
+    editor->setListView(list.kind(), &list);
     QObject::connect(&list, &Chanshu_dlg::statementEditorRequested, editor,
-                     [editor](int storeId, int line, bool show, bool addMode) {
-                         editor->openStatementEditor(storeId, line, show, addMode);
+                     [editor, &mainWindow](int storeId, int line, bool show, bool addMode) {
+                         if (const auto store = StoreRef::fromId(storeId, mainWindow.edition()))
+                             editor->openStatementEditor(*store, line, show, addMode);
                      });
 }
 

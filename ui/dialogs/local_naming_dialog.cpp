@@ -33,20 +33,16 @@ C_mming_jubu_dlg::C_mming_jubu_dlg(CMy1Dlg& mainWindow, QWidget* parent) : QDial
     const Program& program = main_.program();
     const RenameTable* table = &program.names;
     const QString mark = text("√");
-    auto addStore = [&](int storeId, const std::string& defaultName, const ProgramStore& store) {
-        storeIds_.push_back(storeId);
-        QString line = fromGbk(displayName(table, defaultName)) + QStringLiteral("  ");
-        if (!store.empty()) line += mark;
+    auto addStore = [&](StoreRef store) {
+        storesOfRows_.push_back(store);
+        QString line = fromGbk(store.displayName(table)) + QStringLiteral("  ");
+        if (!program.store(store).empty()) line += mark;
         stores_->addItem(line);
     };
-    addStore(kMainStoreId, toGbk("主程序"), program.main);
-    const std::string function = toGbk("函数");
-    for (int k = 1; k <= kFunctionCount; ++k) addStore(k, formatText("%s%d", function.c_str(), k), program.function(k));
-    if (main_.edition() == Edition::Current) {
-        const std::string thread = toGbk("线程");
-        for (int k = 1; k <= kThreadCount; ++k)
-            addStore(kThreadIdBase + k, formatText("%s%d", thread.c_str(), k), program.thread(k));
-    }
+    addStore(StoreRef::main());
+    for (int k = 1; k <= kFunctionCount; ++k) addStore(*StoreRef::function(k));
+    if (main_.profile().hasThreads)
+        for (int k = 1; k <= kThreadCount; ++k) addStore(*StoreRef::thread(k));
     connect(stores_, &QListWidget::currentRowChanged, this, &C_mming_jubu_dlg::showNamesOf);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -71,15 +67,18 @@ C_mming_jubu_dlg::C_mming_jubu_dlg(CMy1Dlg& mainWindow, QWidget* parent) : QDial
     stores_->setCurrentRow(0);
 }
 
-int C_mming_jubu_dlg::storeIdOfRow(int row) const {
-    return row >= 0 && static_cast<size_t>(row) < storeIds_.size() ? storeIds_[static_cast<size_t>(row)] : -1;
+std::optional<StoreRef> C_mming_jubu_dlg::storeOfRow(int row) const {
+    if (row < 0 || static_cast<size_t>(row) >= storesOfRows_.size()) return std::nullopt;
+    return storesOfRows_[static_cast<size_t>(row)];
 }
 
 void C_mming_jubu_dlg::showNamesOf(int row) {
     names_->clear();
-    Program& program = main_.program();
-    const ProgramStore* store = storeById(program, storeIdOfRow(row));
-    if (!store || store->empty()) return;
+    const Program& program = main_.program();
+    const std::optional<StoreRef> shown = storeOfRow(row);
+    if (!shown) return;
+    const ProgramStore* store = &program.store(*shown);
+    if (store->empty()) return;
     // The listing shows every operand through its user name, so a name used in the store stands in
     // one of its lines.
     const ListingRows rows = listingRows(*store, main_.langContext());

@@ -4,6 +4,10 @@
 // through its user name, "√" when it holds statements), on the right the user names that appear in
 // the statements of the chosen one. Names themselves are global and are set in the global dialog.
 #include <QDialog>
+#include <optional>
+#include <vector>
+
+#include "core/model/store_ref.h"
 
 class QListWidget;
 
@@ -19,7 +23,7 @@ public:
     QListWidget* storeList() const { return stores_; }
     QListWidget* nameList() const { return names_; }
     // Store id of a row of the store list: 0 main, k function k, 500 + k thread k.
-    int storeIdOfRow(int row) const;
+    std::optional<StoreRef> storeOfRow(int row) const;
 
 private:
     void showNamesOf(int row);
@@ -27,7 +31,7 @@ private:
     CMy1Dlg& main_;
     QListWidget* stores_ = nullptr;
     QListWidget* names_ = nullptr;
-    std::vector<int> storeIds_;
+    std::vector<StoreRef> storesOfRows_;
 };
 
 }  // namespace lumio

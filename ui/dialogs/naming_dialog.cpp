@@ -13,6 +13,7 @@
 
 #include "core/lang/operands/naming.h"
 #include "core/text/bytes.h"
+#include "ui/app/document_notifier.h"
 #include "ui/app/main_window.h"
 #include "ui/app/prompter.h"
 #include "ui/app/qt_text.h"
@@ -37,15 +38,6 @@ QString defaultNameOf(const NameCategory& category, int number) {
 
 }  // namespace
 
-const std::vector<NameCategory>& nameCategories() {
-    // The order is the order of the category list.
-    static const std::vector<NameCategory> categories{
-        {"全局整数", 0, 99}, {"全局数组", 0, 99}, {"全局浮点数", 0, 99}, {"定时器", 0, 99}, {"位变量", 0, 99},
-        {"函数", 1, 100},    {"输入", 1, 100},    {"输出", 1, 100},      {"数据口", 1, 100}, {"线程", 1, 100},
-    };
-    return categories;
-}
-
 Cmming_dlg::Cmming_dlg(CMy1Dlg& mainWindow) : QDialog(&mainWindow), main_(mainWindow) {
     setObjectName(QStringLiteral("Cmming_dlg"));
     setWindowTitle(text("全局命名"));
@@ -61,12 +53,12 @@ Cmming_dlg::Cmming_dlg(CMy1Dlg& mainWindow) : QDialog(&mainWindow), main_(mainWi
         local.exec();
     };
     buildControls();
-    connect(&main_, &CMy1Dlg::programChanged, this, &Cmming_dlg::programChanged);
+    connect(&main_.notifier(), &DocumentNotifier::changed, this, &Cmming_dlg::documentChanged);
     refresh();
 }
 
 Prompter& Cmming_dlg::prompter() { return main_.prompter(); }
-RenameTable& Cmming_dlg::names() { return main_.program().names; }
+const RenameTable& Cmming_dlg::names() const { return main_.program().names; }
 
 QPushButton* Cmming_dlg::button(const char* objectName) const {
     return findChild<QPushButton*>(QString::fromLatin1(objectName));
@@ -76,7 +68,7 @@ void Cmming_dlg::buildControls() {
     categories_ = new QListWidget(this);
     categories_->setObjectName(QStringLiteral("categoryList"));
     categories_->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (const NameCategory& category : nameCategories()) categories_->addItem(text(category.word));
+    for (const NameCategory& category : main_.profile().nameCategories) categories_->addItem(text(category.word));
     categories_->setCurrentRow(0);
     categories_->setFixedWidth(120);
     connect(categories_, &QListWidget::currentRowChanged, this, [this] {
@@ -150,7 +142,7 @@ void Cmming_dlg::open() {
 
 void Cmming_dlg::fillEntries() {
     const int category = std::max(categories_->currentRow(), 0);
-    const NameCategory& chosen = nameCategories()[static_cast<size_t>(category)];
+    const NameCategory& chosen = main_.profile().nameCategories[static_cast<size_t>(category)];
     const int row = entries_->currentRow();
     QStringList rows;
     for (int number = chosen.first; number <= chosen.last; ++number) {
@@ -184,18 +176,17 @@ void Cmming_dlg::showSelectedName() {
     nameChanged_ = false;
 }
 
-void Cmming_dlg::recordNames(const RenameTable& before) {
+void Cmming_dlg::applyNames(RenameTable edited) {
     EditStep step;
-    step.namesBefore = before;
-    step.namesAfter = names();
-    main_.recordEdit(std::move(step));
+    step.namesAfter = std::move(edited);
+    main_.document().apply(std::move(step));
 }
 
 void Cmming_dlg::applyName() {
-    const RenameTable before = names();
+    RenameTable edited = names();
     const std::string message =
-        renameVariable(names(), gbkOf(selectedDefaultName()), gbkOf(nameBox_->text()), main_.edition());
-    recordNames(before);
+        renameVariable(edited, gbkOf(selectedDefaultName()), gbkOf(nameBox_->text()), main_.edition());
+    applyNames(std::move(edited));
     nameChanged_ = false;
     if (!message.empty()) prompter().inform(fromGbk(message), text("错误"));
     refresh();
@@ -211,11 +202,11 @@ void Cmming_dlg::importFile(bool emptyFirst) {
         return;
     }
     const QByteArray content = file.readAll();
-    const RenameTable before = names();
-    if (emptyFirst) names().clear();
-    const std::string message = lumio::importNames(names(), std::string_view(content.constData(), static_cast<size_t>(content.size())),
+    RenameTable edited = names();
+    if (emptyFirst) edited.clear();
+    const std::string message = lumio::importNames(edited, std::string_view(content.constData(), static_cast<size_t>(content.size())),
                                                    main_.edition());
-    recordNames(before);
+    applyNames(std::move(edited));
     if (!message.empty()) prompter().inform(fromGbk(message), text("错误"));
     refresh();
 }
@@ -242,19 +233,16 @@ void Cmming_dlg::exportNames() {
 void Cmming_dlg::viewText() {
     const std::optional<QString> edited = textViewer_(text("重命名"), fromGbk(lumio::exportNames(names())));
     if (!edited) return;
-    const RenameTable before = names();
-    names().clear();
-    const std::string message = lumio::importNames(names(), gbkOf(*edited), main_.edition());
-    recordNames(before);
+    RenameTable changed;
+    const std::string message = lumio::importNames(changed, gbkOf(*edited), main_.edition());
+    applyNames(std::move(changed));
     // Lines after a refused one are not applied; the user is told which line stopped the rest.
     if (!message.empty()) prompter().inform(fromGbk(message), text("错误"));
     refresh();
 }
 
 void Cmming_dlg::resetAll() {
-    const RenameTable before = names();
-    names().clear();
-    recordNames(before);
+    applyNames(RenameTable());
     refresh();
 }
 
@@ -272,9 +260,9 @@ void Cmming_dlg::reject() {
     main_.refreshMainList();
 }
 
-void Cmming_dlg::programChanged(int storeId) {
-    // Names change with storeId -1 (an undo, a program opened): show them as they are now.
-    if (storeId == -1) refresh();
+void Cmming_dlg::documentChanged(const DocumentChange& change) {
+    // An undo, a program opened: show the names as they are now.
+    if (change.namesChanged) refresh();
 }
 
 }  // namespace lumio

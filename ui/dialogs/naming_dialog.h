@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/edition_profile.h"
 #include "core/lang/operands/rename_table.h"
 
 class QLineEdit;
@@ -20,13 +21,7 @@ namespace lumio {
 class CMy1Dlg;
 class Prompter;
 
-// The ten categories of the dialog, each with the numbers it offers.
-struct NameCategory {
-    const char* word;  // UTF-8
-    int first;
-    int last;
-};
-const std::vector<NameCategory>& nameCategories();
+struct DocumentChange;
 
 class Cmming_dlg : public QDialog {
     Q_OBJECT
@@ -65,16 +60,16 @@ protected:
 
 private:
     Prompter& prompter();
-    RenameTable& names();
+    const RenameTable& names() const;
     void buildControls();
     void refresh();
     void fillEntries();
     void showSelectedName();
     QString selectedDefaultName() const;
-    // Records the names as they are now against `before` as one history step.
-    void recordNames(const RenameTable& before);
+    // Makes `edited` the program's names, as one step of the history.
+    void applyNames(RenameTable edited);
     void importFile(bool emptyFirst);
-    void programChanged(int storeId);
+    void documentChanged(const DocumentChange& change);
 
     CMy1Dlg& main_;
     TextViewer textViewer_;

@@ -37,8 +37,7 @@ void fillCombo(QComboBox* combo, const std::vector<OfferedEntry>& entries, int s
 
 }  // namespace
 
-Cadd_in::Cadd_in(Program& program, EditHistory& history, Edition edition, QWidget* parent)
-    : QDialog(parent), session_(program, history, edition) {
+Cadd_in::Cadd_in(ProgramDocument& document, QWidget* parent) : QDialog(parent), session_(document) {
     setObjectName(QStringLiteral("Cadd_in"));
     setWindowTitle(text("编辑指令"));
     setModal(false);
@@ -181,19 +180,11 @@ QWidget* Cadd_in::control(int id) const {
 
 void Cadd_in::setListView(Lists lists, StatementListView* view) { views_[static_cast<size_t>(lists)] = view; }
 
-StatementListView* Cadd_in::viewFor(int storeId) const {
-    if (storeId == kMainStoreId) return views_[static_cast<size_t>(Lists::Main)];
-    if (storeId >= 1 && storeId <= kFunctionCount) return views_[static_cast<size_t>(Lists::Functions)];
-    if (storeId > kThreadIdBase && storeId <= kThreadIdBase + kThreadCount)
-        return views_[static_cast<size_t>(Lists::Threads)];
-    return nullptr;
-}
-
-void Cadd_in::openStatementEditor(int storeId, int index, bool show, bool isNew) {
+void Cadd_in::openStatementEditor(StoreRef store, int index, bool show, bool isNew) {
     if (choosing_) return;
     if (show && isHidden()) this->show();
     if (!isVisible()) return;
-    session_.open(storeId, index, isNew, viewFor(storeId));
+    session_.open(store, index, isNew, viewFor(store));
     showParts(StatementEditorSession::AllParts);
     // To the top of the window order, where it is.
     raise();

@@ -19,18 +19,18 @@ namespace lumio {
 class Cadd_in : public QDialog {
     Q_OBJECT
 public:
-    // The lists the editor writes back to, by the stores they show.
-    enum class Lists { Main, Functions, Threads };
+    // The lists the editor writes back through, by the kind of store they show.
+    using Lists = StoreKind;
 
-    Cadd_in(Program& program, EditHistory& history, Edition edition, QWidget* parent = nullptr);
+    explicit Cadd_in(ProgramDocument& document, QWidget* parent = nullptr);
 
-    // The view of the main listing (store 0), of the function list (1..100) or of the thread list
-    // (501..600); null when that list does not exist yet.
+    // The view of the main listing, of the function list or of the thread list; null when that list
+    // does not exist yet.
     void setListView(Lists lists, StatementListView* view);
 
     // Shows the editor when `show` is set; then, only while it is visible, loads the statement at
-    // `index` of store `storeId` (a blank one outside the store) in add or edit mode.
-    void openStatementEditor(int storeId, int index, bool show, bool isNew);
+    // `index` of `store` (a blank one outside the store) in add or edit mode.
+    void openStatementEditor(StoreRef store, int index, bool show, bool isNew);
 
     const StatementEditorSession& session() const { return session_; }
     // The control with the given resource id (1042, 1036, 1039, 1040, 1041, 1025, 1037, 1, 2).
@@ -58,7 +58,7 @@ private:
     // Runs a choice of the user on the session and shows what it changed.
     template <class Choice>
     void choose(Choice choice);
-    StatementListView* viewFor(int storeId) const;
+    StatementListView* viewFor(StoreRef store) const { return views_[static_cast<size_t>(store.kind())]; }
 
     StatementEditorSession session_;
     std::array<StatementListView*, 3> views_{};

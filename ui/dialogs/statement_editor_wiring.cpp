@@ -15,7 +15,7 @@ public:
     MainListView(CMy1Dlg& window, QObject* parent) : QObject(parent), window_(window) {}
     int highestSelected() const override { return window_.mainList()->highestSelected(); }
     int topLine() const override { return window_.mainList()->topLine(); }
-    void commitEdit(EditStep step, const ListingUpdate& update) override { window_.recordEdit(std::move(step), update); }
+    void showEdit(const ListingUpdate& update) override { window_.showEditorChange(update); }
 
 private:
     CMy1Dlg& window_;
@@ -24,17 +24,17 @@ private:
 }  // namespace
 
 Cadd_in* attachStatementEditor(CMy1Dlg& window) {
-    auto* editor = new Cadd_in(window.program(), window.history(), window.edition(), &window);
+    auto* editor = new Cadd_in(window.document(), &window);
     editor->hide();
     editor->setListView(Cadd_in::Lists::Main, new MainListView(window, editor));
     QObject::connect(&window, &CMy1Dlg::statementEditorRequested, editor,
                      [editor](int line, bool show, bool addMode) {
-                         editor->openStatementEditor(kMainStoreId, line, show, addMode);
+                         editor->openStatementEditor(StoreRef::main(), line, show, addMode);
                      });
-    if (auto* add = qobject_cast<QPushButton*>(window.control(1006))) {
+    if (QPushButton* add = window.addStatementButton()) {
         add->setEnabled(true);
         QObject::connect(add, &QPushButton::clicked, editor, [editor, &window] {
-            editor->openStatementEditor(kMainStoreId, window.currentLine(), true, true);
+            editor->openStatementEditor(StoreRef::main(), window.currentLine(), true, true);
         });
     }
     return editor;

@@ -319,8 +319,9 @@ TEST(ActionText, ArbitraryStoredBytes) {
         for (const LangContext& context : {kCurrent, kClassic}) {
             (void)actionText(statement, context);
             Statement again = statement;
-            if (encodeActionParam(again, decodeActionParam(statement, context), context))
+            if (encodeActionParam(again, decodeActionParam(statement, context), context)) {
                 EXPECT_LE(again.param3Length(), kMaxParam3);
+            }
         }
     }
 }

@@ -115,7 +115,7 @@ TEST(EditHistory, StepsOfOtherStoresAndNames) {
     Program program = programOf(1);
     EditHistory history;
     EditStep step;
-    step.storeId = 507;
+    step.store = *StoreRef::thread(7);
     step.change = recordSpan(program.thread(7), 0, 0, [](ProgramStore& store) { store.insertAfter(0, condition(5)); });
     history.record(step);
     EditStep naming;

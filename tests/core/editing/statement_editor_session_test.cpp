@@ -5,6 +5,8 @@
 #include "core/lang/actions/action_text.h"
 #include "core/lang/conditions/condition_param.h"
 #include "core/text/gbk.h"
+#include "tests/support/recording_list_view.h"
+#include "tests/support/statements.h"
 
 namespace lumio {
 namespace {
@@ -12,61 +14,34 @@ namespace {
 const LangContext kCurrent{Edition::Current, nullptr};
 
 Statement action(int kind, int p1, int p2, const char* param3Utf8 = "", const char* commentUtf8 = "") {
-    Statement statement;
-    statement.isAction = 1;
-    statement.setKind(static_cast<std::uint8_t>(kind));
-    statement.setParam1(static_cast<std::uint8_t>(p1));
-    statement.setParam2(static_cast<std::uint8_t>(p2));
-    EXPECT_TRUE(encodeActionParam(statement, toGbk(param3Utf8), kCurrent));
-    statement.comment = toGbk(commentUtf8);
-    return statement;
+    return testing::actionStatement(kind, p1, p2, param3Utf8, commentUtf8);
 }
-
 Statement condition(int kind, int p1, int p2, const char* param3Utf8 = "") {
-    Statement statement;
-    statement.setKind(static_cast<std::uint8_t>(kind));
-    statement.setParam1(static_cast<std::uint8_t>(p1));
-    statement.setParam2(static_cast<std::uint8_t>(p2));
-    EXPECT_TRUE(encodeConditionParam(statement, toGbk(param3Utf8), kCurrent));
-    return statement;
+    return testing::conditionStatement(kind, p1, p2, param3Utf8);
 }
 
-// A list as the main window or a function list keeps it: it records what the editor commits in the
-// history and selects the line it is told to.
-class FakeList : public StatementListView {
-public:
-    explicit FakeList(EditHistory& history) : history_(history) {}
-    int highestSelected() const override { return selected; }
-    int topLine() const override { return top; }
-    void commitEdit(EditStep step, const ListingUpdate& update) override {
-        history_.record(std::move(step));
-        updates.push_back(update);
-        selected = update.line;
-    }
-    bool listVisible() const override { return visible; }
-    void focusList() override { ++focusCount; }
-
-    int selected = -1;
-    int top = 0;
-    bool visible = false;
-    int focusCount = 0;
-    std::vector<ListingUpdate> updates;
-
-private:
-    EditHistory& history_;
-};
+using FakeList = testing::RecordingListView;
 
 struct Editor {
-    explicit Editor(Edition edition = Edition::Current) : list(history), session(program, history, edition) {}
-    Program program;
-    EditHistory history;
+    explicit Editor(Edition edition = Edition::Current) : document(edition), session(document) {}
+    ProgramDocument document;
+    const Program& program = document.program();
+    const EditHistory& history = document.history();
     FakeList list;
     StatementEditorSession session;
+
+    // Starts from a program whose `store` holds `statements`, nothing to undo.
+    void set(StoreRef store, std::vector<Statement> statements) {
+        Program changed = program;
+        changed.store(store).statements = std::move(statements);
+        changed.store(store).recomputeDepths();
+        document.replace(std::move(changed));
+    }
 
     // Opens line `line` of the main program in edit mode, as a double click on it does.
     void edit(int line) {
         list.selected = line;
-        session.open(kMainStoreId, line, false, &list);
+        session.open(StoreRef::main(), line, false, &list);
     }
 };
 
@@ -78,7 +53,7 @@ std::vector<int> codesOf(const std::vector<OfferedEntry>& entries) {
 
 TEST(StatementEditorSession, NewStatementStartsAsConditionWithoutKind) {
     Editor editor;
-    editor.session.open(kMainStoreId, -1, true, &editor.list);
+    editor.session.open(StoreRef::main(), -1, true, &editor.list);
     const auto& session = editor.session;
     EXPECT_FALSE(session.statement().isAction);
     EXPECT_EQ(session.statement().kind(), 0);
@@ -97,7 +72,7 @@ TEST(StatementEditorSession, FillListsOffersTheCatalogueOfEachEdition) {
         Editor editor(edition);
         const LangContext context{edition, &editor.program.names};
         auto& session = editor.session;
-        session.open(kMainStoreId, -1, true, &editor.list);
+        session.open(StoreRef::main(), -1, true, &editor.list);
         session.chooseAction(true);
         EXPECT_EQ(session.kinds(), offeredActionKinds());
         for (int entry = 0; entry < static_cast<int>(session.kinds().size()); ++entry) {
@@ -120,7 +95,7 @@ TEST(StatementEditorSession, FillListsOffersTheCatalogueOfEachEdition) {
 TEST(StatementEditorSession, ListsFollowParameterChoicesWithExamples) {
     Editor editor;
     auto& session = editor.session;
-    session.open(kMainStoreId, -1, true, &editor.list);
+    session.open(StoreRef::main(), -1, true, &editor.list);
     session.chooseAction(true);
     session.chooseKind(12);  // 函数处理
     session.chooseParam2(1);
@@ -142,7 +117,7 @@ TEST(StatementEditorSession, ListsFollowParameterChoicesWithExamples) {
 
 TEST(StatementEditorSession, LoadShowsTheStoredStatement) {
     Editor editor;
-    editor.program.main.statements = {action(1, 1, 1, "3", "第三路"), action(30, 7, 9), condition(3, 101, 1)};
+    editor.set(StoreRef::main(), {action(1, 1, 1, "3", "第三路"), action(30, 7, 9), condition(3, 101, 1)});
     editor.edit(0);
     auto& session = editor.session;
     EXPECT_FALSE(session.isNew());
@@ -169,7 +144,7 @@ TEST(StatementEditorSession, LoadShowsTheStoredStatement) {
 
 TEST(StatementEditorSession, KindChangeClearsCommentAndParameter) {
     Editor editor;
-    editor.program.main.statements = {action(4, 3, 1, "5+1", "计数")};
+    editor.set(StoreRef::main(), {action(4, 3, 1, "5+1", "计数")});
     editor.edit(0);
     auto& session = editor.session;
     session.chooseKind(4);  // 全局整数
@@ -186,7 +161,7 @@ TEST(StatementEditorSession, KindChangeClearsCommentAndParameter) {
 
 TEST(StatementEditorSession, SwitchingConditionAndActionKeepsCodes) {
     Editor editor;
-    editor.program.main.statements = {action(5, 3, 1, "12")};
+    editor.set(StoreRef::main(), {action(5, 3, 1, "12")});
     editor.edit(0);
     auto& session = editor.session;
     session.chooseAction(false);
@@ -220,7 +195,7 @@ TEST(StatementEditorSession, ApplyEditTrimsAndTurnsFullWidthQuotes) {
     };
     for (const Case& c : cases) {
         Editor editor;
-        editor.program.main.statements = {action(4, 1, 1)};
+        editor.set(StoreRef::main(), {action(4, 1, 1)});
         editor.edit(0);
         editor.session.editParam3(toGbk(c.typed));
         EXPECT_EQ(editor.program.main[0], action(4, 1, 1, c.encodedAs)) << c.typed;
@@ -229,7 +204,7 @@ TEST(StatementEditorSession, ApplyEditTrimsAndTurnsFullWidthQuotes) {
 
 TEST(StatementEditorSession, EditModeWritesEveryKeystrokeAsOneUndoStep) {
     Editor editor;
-    editor.program.main.statements = {action(1, 1, 5), action(4, 1, 1, "0"), action(1, 1, 6)};
+    editor.set(StoreRef::main(), {action(1, 1, 5), action(4, 1, 1, "0"), action(1, 1, 6)});
     editor.list.top = 1;
     editor.edit(1);
     auto& session = editor.session;
@@ -251,9 +226,9 @@ TEST(StatementEditorSession, EditModeWritesEveryKeystrokeAsOneUndoStep) {
     EXPECT_EQ(editor.program.main[1].param1(), 6);
 
     EXPECT_EQ(editor.history.undoCount(), 1u);
-    editor.history.undo(editor.program);
+    editor.document.undo();
     EXPECT_EQ(editor.program.main[1], action(4, 1, 1, "0"));
-    editor.history.redo(editor.program);
+    editor.document.redo();
     EXPECT_EQ(editor.program.main[1].param1(), 6);
 
     // The next statement edited is a step of its own.
@@ -264,7 +239,7 @@ TEST(StatementEditorSession, EditModeWritesEveryKeystrokeAsOneUndoStep) {
 
 TEST(StatementEditorSession, WriteBackGoesToTheSelectedLineOnly) {
     Editor editor;
-    editor.program.main.statements = {action(4, 1, 1, "0"), action(4, 2, 1, "0")};
+    editor.set(StoreRef::main(), {action(4, 1, 1, "0"), action(4, 2, 1, "0")});
     editor.edit(0);
     // Nothing selected: the store ignores the replacement.
     editor.list.selected = -1;
@@ -279,7 +254,7 @@ TEST(StatementEditorSession, WriteBackGoesToTheSelectedLineOnly) {
 
 TEST(StatementEditorSession, ChangesThatMoveOtherLinesRefreshTheWholeListing) {
     Editor editor;
-    editor.program.main.statements = {condition(1, 1, 2), action(1, 1, 1, "1"), action(1, 1, 1, "2")};
+    editor.set(StoreRef::main(), {condition(1, 1, 2), action(1, 1, 1, "1"), action(1, 1, 1, "2")});
     editor.edit(1);
     auto& session = editor.session;
     session.chooseKind(11);   // 表达式
@@ -303,11 +278,13 @@ TEST(StatementEditorSession, ConfirmInAddModeInsertsAfterTheHighestSelection) {
     const Case cases[] = {{0, -1, 0}, {3, -1, 3}, {3, 0, 1}, {3, 2, 3}, {3, 7, 3}};
     for (const Case& c : cases) {
         Editor editor;
-        for (int i = 0; i < c.lines; ++i) editor.program.main.statements.push_back(action(4, i + 1, 1, "0"));
+        std::vector<Statement> lines;
+        for (int i = 0; i < c.lines; ++i) lines.push_back(action(4, i + 1, 1, "0"));
+        editor.set(StoreRef::main(), std::move(lines));
         editor.list.selected = c.selected;
         editor.list.top = 2;
         auto& session = editor.session;
-        session.open(kMainStoreId, c.selected, true, &editor.list);
+        session.open(StoreRef::main(), c.selected, true, &editor.list);
         session.chooseAction(true);
         session.chooseKind(11);   // 表达式
         session.chooseParam1(1);  // 块开始
@@ -324,16 +301,16 @@ TEST(StatementEditorSession, ConfirmInAddModeInsertsAfterTheHighestSelection) {
         if (c.lines == 0) {
             EXPECT_EQ(actionText(inserted, kCurrent), "{");
         }
-        editor.history.undo(editor.program);
+        editor.document.undo();
         EXPECT_EQ(editor.program.main.count(), static_cast<size_t>(c.lines));
     }
 }
 
 TEST(StatementEditorSession, SelectionChangeDropsTheStatementBeingAdded) {
     Editor editor;
-    editor.program.main.statements = {action(4, 1, 1, "0")};
+    editor.set(StoreRef::main(), {action(4, 1, 1, "0")});
     auto& session = editor.session;
-    session.open(kMainStoreId, 0, true, &editor.list);
+    session.open(StoreRef::main(), 0, true, &editor.list);
     session.chooseAction(true);
     session.chooseKind(0);
     editor.edit(0);
@@ -345,19 +322,19 @@ TEST(StatementEditorSession, SelectionChangeDropsTheStatementBeingAdded) {
 
 TEST(StatementEditorSession, FunctionsAndThreadsAreEditedInTheirOwnStore) {
     Editor editor;
-    editor.program.function(3).statements = {action(4, 1, 1, "0")};
-    editor.program.thread(2).statements = {action(4, 1, 1, "0")};
-    FakeList functionList(editor.history);
+    editor.set(*StoreRef::function(3), {action(4, 1, 1, "0")});
+    editor.set(*StoreRef::thread(2), {action(4, 1, 1, "0")});
+    FakeList functionList;
     functionList.selected = 0;
     auto& session = editor.session;
-    session.open(3, 0, false, &functionList);
+    session.open(*StoreRef::function(3), 0, false, &functionList);
     session.editParam3("9");
     EXPECT_EQ(editor.program.function(3)[0], action(4, 1, 1, "9"));
-    session.open(kThreadIdBase + 2, 0, false, &functionList);
+    session.open(*StoreRef::thread(2), 0, false, &functionList);
     session.editParam3("8");
     EXPECT_EQ(editor.program.thread(2)[0], action(4, 1, 1, "8"));
     EXPECT_TRUE(editor.program.main.empty());
-    editor.history.undo(editor.program);
+    editor.document.undo();
     EXPECT_EQ(editor.program.thread(2)[0], action(4, 1, 1, "0"));
     EXPECT_EQ(editor.program.function(3)[0], action(4, 1, 1, "9"));
 
@@ -373,7 +350,7 @@ TEST(StatementEditorSession, FunctionsAndThreadsAreEditedInTheirOwnStore) {
 
 TEST(StatementEditorSession, CancelKeepsWhatEditModeWrote) {
     Editor editor;
-    editor.program.main.statements = {action(4, 1, 1, "0")};
+    editor.set(StoreRef::main(), {action(4, 1, 1, "0")});
     editor.edit(0);
     editor.session.editParam3("5");
     editor.session.cancel();
@@ -382,7 +359,7 @@ TEST(StatementEditorSession, CancelKeepsWhatEditModeWrote) {
 
 TEST(StatementEditorSession, CommentIsTakenAtTheNextWriteBack) {
     Editor editor;
-    editor.program.main.statements = {action(4, 1, 1, "0")};
+    editor.set(StoreRef::main(), {action(4, 1, 1, "0")});
     editor.edit(0);
     editor.session.editComment(toGbk("启动"));
     EXPECT_TRUE(editor.program.main[0].comment.empty());
@@ -405,13 +382,13 @@ TEST(StatementEditorSession, RemoteLearnAndLearnedCode) {
     };
     for (const Case& c : cases) {
         Editor editor;
-        editor.program.main.statements = {c.statement};
+        editor.set(StoreRef::main(), {c.statement});
         editor.edit(0);
         EXPECT_EQ(editor.session.remoteLearnRequest(), c.request) << int(c.statement.kind());
     }
 
     Editor editor;
-    editor.program.main.statements = {action(19, 3, 1)};
+    editor.set(StoreRef::main(), {action(19, 3, 1)});
     editor.edit(0);
     const Statement before = editor.program.main[0];
     editor.session.learnedCode(ByteView("\x01\x02\xAB", 3));

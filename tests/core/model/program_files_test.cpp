@@ -83,7 +83,9 @@ TEST_F(ProgramFiles, RefusalsLeaveTheProgramUnchanged) {
         EXPECT_EQ(opened.error().error, c.error) << c.file;
         const UserMessage message = programFileMessage(opened.error());
         EXPECT_EQ(toUtf8(message.text), c.message) << c.file;
-        if (!message.text.empty()) EXPECT_EQ(toUtf8(message.caption), "提示");
+        if (!message.text.empty()) {
+            EXPECT_EQ(toUtf8(message.caption), "提示");
+        }
         EXPECT_EQ(markers(program.main), "0 1") << c.file;
     }
 }
@@ -172,7 +174,11 @@ TEST_F(ProgramFiles, MissingFileIsUnreadable) {
     auto opened = openProgramFile(program, path("absent.zt5"));
     ASSERT_FALSE(opened);
     EXPECT_EQ(opened.error().error, FileError::Unreadable);
-    EXPECT_FALSE(programFileMessage(opened.error()).text.empty());
+    // The failure names the file and the cause; the window makes the user's text of them.
+    ASSERT_TRUE(opened.error().io);
+    EXPECT_EQ(opened.error().io->step, FileIoFailure::Step::Open);
+    EXPECT_EQ(opened.error().io->path, path("absent.zt5"));
+    EXPECT_EQ(opened.error().io->error, std::errc::no_such_file_or_directory);
 }
 
 TEST_F(ProgramFiles, FailedSaveKeepsTheOldFile) {

@@ -20,8 +20,8 @@ using testing::blockEnd;
 using testing::condition;
 
 // Exports, imports and checks that the bytes come back unchanged; returns the text.
-std::string roundTrip(const Bytes& file, FileKind kind) {
-    auto text = exportProgramText(file, kind);
+std::string roundTrip(const Bytes& file, FileKind kind, Edition edition = Edition::Current) {
+    auto text = exportProgramText(file, kind, edition);
     EXPECT_TRUE(text.has_value()) << (text ? "" : text.error());
     if (!text) return {};
     auto imported = importProgramText(*text);
@@ -31,6 +31,7 @@ std::string roundTrip(const Bytes& file, FileKind kind) {
                                       << *text;
     if (!imported) return *text;
     EXPECT_EQ(imported->kind, kind);
+    EXPECT_EQ(imported->edition, edition);
     EXPECT_EQ(imported->bytes, file) << *text;
     return *text;
 }
@@ -139,6 +140,22 @@ TEST(ProgramText, UnusualImagesComeBackByteForByte) {
         const std::string text = roundTrip(sealed(example.body) + example.tail, FileKind::Program);
         EXPECT_NE(text.find(example.shows), std::string::npos) << text;
     }
+}
+
+// The classic edition's programs have no threads: an item with a thread's id is kept as an item.
+TEST(ProgramText, ClassicEditionIsNamedOnTheFileLine) {
+    Program program = fullProgram();
+    const std::string text = roundTrip(buildProgramImage(program, Edition::Current), FileKind::Program, Edition::Classic);
+    EXPECT_EQ(text.substr(0, text.find("== main")), "lumio program text 1\nfile .zt5 classic\n");
+    EXPECT_NE(text.find("\n== item 501\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("== thread"), std::string::npos);
+    roundTrip(blockFileBytes(program.main), FileKind::Block, Edition::Classic);
+
+    std::string current = *exportProgramText(buildProgramImage(program), FileKind::Program);
+    current.replace(current.find("file .zt5"), 9, "file .zt5 classic");
+    const auto imported = importProgramText(current);
+    ASSERT_FALSE(imported.has_value());
+    EXPECT_NE(imported.error().reason.find("unknown heading"), std::string::npos) << imported.error().reason;
 }
 
 TEST(ProgramText, FilesTheEditorRefusesAreNotExported) {

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "core/lang/operands/naming.h"
 #include "core/model/program_files.h"
 
 namespace lumio::testing {
@@ -34,5 +35,21 @@ QString writeProgramFile(const QString& path, int count) {
     auto written = saveProgramFile(program, QFile::encodeName(path).toStdString());
     return written ? QFile::decodeName(QByteArray::fromStdString(written->string())) : QString();
 }
+
+void setStore(ProgramDocument& document, StoreRef store, ProgramStore statements) {
+    Program program = document.program();
+    statements.recomputeDepths();
+    program.store(store).statements = std::move(statements.statements);
+    document.replace(std::move(program), document.path());
+}
+
+std::string renameInDocument(ProgramDocument& document, const std::string& defaultName, const std::string& userName) {
+    Program program = document.program();
+    std::string message = renameVariable(program.names, defaultName, userName, document.edition());
+    document.replace(std::move(program), document.path());
+    return message;
+}
+
+void markSaved(ProgramDocument& document) { document.markSaved(document.path()); }
 
 }  // namespace lumio::testing
