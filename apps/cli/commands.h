@@ -1,6 +1,7 @@
 #pragma once
 // The subcommands of the lumio tool. Each takes the arguments after its name and returns the exit
 // code: 0 success, 1 the command's own negative answer, 2 usage errors or unreadable input.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,11 @@ int runImport(const Arguments& arguments);
 // Takes "--edition current|classic" out of `arguments` (current when absent). Nothing, with `error`
 // set, when the option has no known edition after it.
 const EditionProfile* takeEditionOption(Arguments& arguments, std::string& error);
+
+// Reads "INPUT [-o OUT]" into `input` and `output` (empty without -o) and checks that the input is a
+// readable file; on a usage error returns the exit code, having printed why.
+std::optional<int> takeInputAndOutput(const Arguments& arguments, const char* command, const char* inputName,
+                                      std::string& input, std::string& output);
 
 // Prints "lumio: <message>" and the usage line of `command` to standard error; returns 2.
 int usageError(const char* command, const std::string& message);

@@ -1,7 +1,6 @@
 // lumio export FILE [-o OUT] [--edition classic]: the program text of a .zt5 or .hs5 file, to standard output or OUT.
 // Also serves as a git textconv driver, which passes a temporary copy of the file.
 #include <cstdio>
-#include <filesystem>
 
 #include "apps/cli/console.h"
 #include "apps/cli/commands.h"
@@ -33,23 +32,7 @@ int runExport(const Arguments& given) {
     if (!profile) return usageError("export", editionError);
     std::string path;
     std::string output;
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "-o") {
-            if (i + 1 >= arguments.size()) return usageError("export", "-o needs a file name");
-            output = arguments[++i];
-        } else if (startsWith(argument, "-") && argument.size() > 1) {
-            return usageError("export", "unknown option '" + argument + "'");
-        } else if (path.empty()) {
-            path = argument;
-        } else {
-            return usageError("export", "export takes one FILE");
-        }
-    }
-    if (path.empty()) return usageError("export", "export needs a FILE");
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return usageError("export", "cannot read '" + path + "': not a readable file");
+    if (const auto usage = takeInputAndOutput(arguments, "export", "FILE", path, output)) return *usage;
     auto bytes = readFilePrefix(path, kMaxExportedFile + 1);
     if (!bytes) {
         std::fprintf(stderr, "lumio: %s\n", describeFailure(bytes.error()).c_str());

@@ -1,7 +1,6 @@
 // lumio import TEXT -o FILE: the .zt5 or .hs5 file a program text stands for. Nothing is written
 // unless the whole text is accepted.
 #include <cstdio>
-#include <filesystem>
 
 #include "apps/cli/commands.h"
 #include "core/model/program_files.h"
@@ -14,24 +13,8 @@ namespace lumio::cli {
 int runImport(const Arguments& arguments) {
     std::string path;
     std::string output;
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "-o") {
-            if (i + 1 >= arguments.size()) return usageError("import", "-o needs a file name");
-            output = arguments[++i];
-        } else if (startsWith(argument, "-") && argument.size() > 1) {
-            return usageError("import", "unknown option '" + argument + "'");
-        } else if (path.empty()) {
-            path = argument;
-        } else {
-            return usageError("import", "import takes one TEXT file");
-        }
-    }
-    if (path.empty()) return usageError("import", "import needs a TEXT file");
+    if (const auto usage = takeInputAndOutput(arguments, "import", "TEXT file", path, output)) return *usage;
     if (output.empty()) return usageError("import", "import needs -o FILE.zt5 or -o FILE.hs5");
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return usageError("import", "cannot read '" + path + "': not a readable file");
     auto text = readFilePrefix(path, kMaxProgramText + 1);
     if (!text) {
         std::fprintf(stderr, "lumio: %s\n", describeFailure(text.error()).c_str());
