@@ -133,7 +133,7 @@ private:
             return unexpected(failure(line.number, "a line before the first heading"));
         }
         Section& section = sections_.back();
-        if (section.kind != SectionKind::Names && blank(line.text)) return {};
+        if (blank(line.text)) return {};
         std::string error;
         if (section.kind == SectionKind::Names) {
             const auto text = unescapeText(line.text, error);

@@ -22,6 +22,7 @@ void appendHexByte(std::string& out, unsigned char value) {
 }  // namespace
 
 std::string escapeText(std::string_view text, bool guardEnds) {
+    if (guardEnds && text.empty()) return "\\e";
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
@@ -58,11 +59,12 @@ std::optional<std::string> unescapeText(std::string_view text, std::string& erro
         else if (kind == 't') out += '\t';
         else if (kind == 'r') out += '\r';
         else if (kind == 'n') out += '\n';
+        else if (kind == 'e') continue;
         else if (kind == 'x' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
             out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
             i += 2;
         } else {
-            error = std::string("unknown escape \\") + kind + " (known: \\\\ \\t \\r \\n \\xNN)";
+            error = std::string("unknown escape \\") + kind + " (known: \\\\ \\t \\r \\n \\xNN \\e)";
             return std::nullopt;
         }
     }

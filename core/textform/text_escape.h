@@ -11,9 +11,10 @@ namespace lumio {
 
 // Control characters and the backslash written as escapes (\\, \t, \r, \n, \xNN), so that any text
 // fits on one line. With `guardEnds`, a leading '=' and a trailing space are escaped as well, so the
-// line can neither be taken for a heading nor lose its last space to an editor.
+// line can neither be taken for a heading nor lose its last space to an editor, and an empty text is
+// written \e, so that it is not a blank line.
 std::string escapeText(std::string_view text, bool guardEnds = false);
-// The text an escapeText output stands for; nullopt with `error` set for a malformed escape.
+// The text an escapeText output stands for (\e stands for nothing); nullopt with `error` set for a malformed escape.
 std::optional<std::string> unescapeText(std::string_view text, std::string& error);
 
 // Lower-case hex, two digits a byte, no separators.

@@ -123,7 +123,7 @@ TEST(ProgramText, UnusualImagesComeBackByteForByte) {
         {"names without final break", item(kNamesBlockId, toGbk("温度\t=\t全局整数5\r\nx\t=\t输入1")), "",
          "== names (no final line break)\n"},
         {"names with a blank line, a leading = and a final space", item(kNamesBlockId, "\r\n=a \r\n"), "",
-         "== names\n\n\\x3da\\x20\n"},
+         "== names\n\\e\n\\x3da\\x20\n"},
         {"names that are not GBK", item(kNamesBlockId, "\x80\xFF\r\n"), "", "== item 1002\n80ff0d0a\n"},
         {"bytes after the records", item(3, record + unread), "", "== function 3\n"},
         {"store length outside the loader's range", item(4, Bytes(200001, '\x07')), "", "== function 4\n+ 07070707"},
