@@ -32,7 +32,7 @@ struct Section {
 
 TextFailure failure(size_t line, std::string reason) { return TextFailure{line, std::move(reason)}; }
 
-std::vector<std::string_view> splitLines(std::string_view text) {
+std::vector<std::string_view> textLines(std::string_view text) {
     std::vector<std::string_view> lines;
     size_t start = 0;
     while (start < text.size()) {
@@ -50,7 +50,7 @@ bool blank(std::string_view line) { return line.find_first_not_of(" \t") == std:
 
 class TextReader {
 public:
-    explicit TextReader(std::string_view text) : lines_(splitLines(text)) {}
+    explicit TextReader(std::string_view text) : lines_(textLines(text)) {}
 
     Expected<ImportedFile, TextFailure> read() {
         if (auto header = readHeader(); !header) return unexpected(header.error());
@@ -210,7 +210,7 @@ private:
     Expected<void, TextFailure> agreeWithExport(ByteView bytes) const {
         auto exported = exportProgramText(bytes, kind_, edition_);
         if (!exported) return unexpected(failure(0, "the bytes would not open: " + exported.error()));
-        const std::vector<std::string_view> expected = splitLines(*exported);
+        const std::vector<std::string_view> expected = textLines(*exported);
         for (size_t i = 0; i < expected.size(); ++i) {
             if (i >= kept_.size()) {
                 const size_t after = lines_.size() + 1;
