@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -22,6 +23,7 @@
 #include "ui/app/listing_font.h"
 #include "ui/app/main_window.h"
 #include "ui/app/statement_list.h"
+#include "ui/app/window_placement.h"
 #include "ui/dialogs/function_list_dialog.h"
 #include "ui/dialogs/statement_editor_dialog.h"
 
@@ -126,6 +128,24 @@ private slots:
         QCOMPARE(threads->windowTitle(), u("线程列表"));
         entry("actionThreadList")->trigger();
         QCOMPARE(window->findChildren<Chanshu_dlg*>().size(), 2);
+        // The list opened second does not hide the first, and both stay on the screen.
+        const QPoint apart = threads->pos() - functions->pos();
+        QVERIFY2(std::abs(apart.x()) >= 40 || std::abs(apart.y()) >= 40,
+                 qPrintable(QStringLiteral("%1,%2").arg(apart.x()).arg(apart.y())));
+        const QRect screen = threads->screen()->availableGeometry();
+        QVERIFY(screen.contains(threads->frameGeometry()));
+        // Closing and opening again keeps the place.
+        const QPoint place = threads->pos();
+        threads->close();
+        entry("actionThreadList")->trigger();
+        QCOMPARE(threads->pos(), place);
+        const struct {
+            QPoint other;
+            QPoint placed;
+        } offsets[] = {{{100, 100}, {148, 148}}, {{300, 100}, {252, 148}}, {{0, 300}, {48, 252}}};
+        const QRect available(0, 0, 1300, 900);
+        for (const auto& item : offsets)
+            QCOMPARE(offsetPlacement(item.other, QSize(1000, 640), QPoint(48, 48), available), item.placed);
 
         CMy1Dlg classic(Edition::Classic, nullptr, SettingsStore(folder.filePath("zt_lumio.ini")));
         QVERIFY(!classic.findChild<QAction*>(QStringLiteral("actionThreadList"))->isEnabled());
@@ -377,6 +397,29 @@ private slots:
         QCOMPARE(functions->current(), 3);
         QCOMPARE(functions->rememberedLine(), 0);
         QVERIFY(prompter.prompts.isEmpty());
+
+        // F3 finds the next match as "查找" does, Ctrl+F goes to the search box; Enter and F2 on the
+        // statement list edit the selected line.
+        QSignalSpy requests(functions, &Chanshu_dlg::statementEditorRequested);
+        QVERIFY(QTest::qWaitForWindowActive(functions));
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_F3);
+        QCOMPARE(functions->current(), 3);
+        QCOMPARE(functions->rememberedLine(), 2);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_F2}) {
+            requests.clear();
+            QTest::keyClick(list(), key);
+            QCOMPARE(requests.size(), 1);
+            QCOMPARE(requests.last(), (QVariantList{3, 2, true, false}));
+        }
+        QTest::keyClick(list(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(functions->searchEdit()->hasFocus());
+        QTest::keyClick(functions->searchEdit(), Qt::Key_F3);
+        QCOMPARE(functions->current(), 7);
+        click(1015);
+        click(1015);
+        QCOMPARE(functions->current(), 3);
+        QCOMPARE(functions->rememberedLine(), 0);
 
         // An empty text does nothing; a new opening starts the search at the top again.
         click(1015);

@@ -1,6 +1,7 @@
 // The main window driven as a user drives it, with scripted answers to every question it asks.
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,9 +9,14 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <map>
 #include <memory>
 
 #include "core/editing/store_edit.h"
@@ -25,6 +31,7 @@
 #include "core/settings/serial_ports.h"
 #include "ui/dialogs/com_settings_dialog.h"
 #include "ui/app/statement_list.h"
+#include "ui/app/window_placement.h"
 
 using namespace lumio;
 using namespace lumio::testing;
@@ -164,16 +171,136 @@ private slots:
         QTRY_COMPARE(window->control(1005)->width(), window->centralWidget()->width());
     }
 
+    void narrowWindowsKeepTheSearchReachable() {
+        // Below the width of the top row the program size and the search take a second row, the
+        // search at its right edge; the rest of the row keeps its places.
+        for (const int width : {1254, 1024, 1000}) {
+            const QSize client(width, 700);
+            std::map<int, QRect> places;
+            for (const ControlPlace& place : mainWindowLayout(client)) places[static_cast<int>(place.id)] = place.rect;
+            QCOMPARE(places.size(), size_t{16});
+            QCOMPARE(places[1012], QRect(765, 0, 60, 25));
+            QCOMPARE(places[1015], QRect(width - 40, 25, 40, 20));
+            QCOMPARE(places[1014], QRect(width - 190, 25, 150, 25));
+            QCOMPARE(places[1013], QRect(0, 25, 200, 25));
+            QCOMPARE(places[1005], QRect(0, 50, width, 700 - 25 - 50));
+            for (const auto& [id, rect] : places)
+                QVERIFY2(QRect(QPoint(), client).contains(rect), qPrintable(QString::number(id)));
+        }
+        // The real window: a client area of 1000 pixels shows 查找 whole and it works.
+        window->resize(1000, 600);
+        QTRY_COMPARE(window->centralWidget()->width(), 1000);
+        QVERIFY(window->centralWidget()->rect().contains(window->control(1015)->geometry()));
+        QVERIFY(!window->control(1015)->geometry().intersects(window->control(1013)->geometry()));
+    }
+
+    void windowOpensWithinTheScreen() {
+        // The offscreen screen is smaller than the window would like to be.
+        const QRect available = window->screen()->availableGeometry();
+        QVERIFY(available.width() < 1280);
+        QVERIFY2(available.contains(window->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+            .arg(window->frameGeometry().x()).arg(window->frameGeometry().y())
+            .arg(window->frameGeometry().width()).arg(window->frameGeometry().height())));
+        const struct {
+            QSize wanted;
+            QRect available;
+            QRect placed;
+        } cases[] = {
+            {{1280, 760}, {0, 0, 1920, 1080}, {312, 136, 1280, 760}},
+            {{1280, 760}, {0, 0, 1024, 738}, {0, 0, 1008, 690}},
+            {{1280, 760}, {1024, 30, 1024, 738}, {1024, 30, 1008, 690}},
+        };
+        for (const auto& item : cases) QCOMPARE(placeWithin(item.wanted, QSize(16, 48), item.available), item.placed);
+    }
+
+    void keyboardReachesMenusSearchAndEditor() {
+        // Alt with a menu's letter opens it; F10 opens the first menu; the arrow keys go on from there.
+        const struct {
+            QKeyCombination keys;
+            const char* menu;
+        } routes[] = {{Qt::ALT | Qt::Key_F, "fileMenu"}, {Qt::ALT | Qt::Key_E, "editMenu"},
+                      {Qt::ALT | Qt::Key_S, "settingsMenu"}, {Qt::ALT | Qt::Key_T, "toolsMenu"},
+                      {Qt::ALT | Qt::Key_C, "linkMenu"}, {Qt::ALT | Qt::Key_H, "helpMenu"},
+                      {QKeyCombination(Qt::Key_F10), "fileMenu"}};
+        for (const auto& route : routes) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+            list()->setFocus();
+            QTest::keyClick(window.get(), route.keys.key(), route.keys.keyboardModifiers());
+            QTRY_VERIFY2(QApplication::activePopupWidget(), route.menu);
+            QCOMPARE(QApplication::activePopupWidget()->objectName(), QString::fromLatin1(route.menu));
+            QApplication::activePopupWidget()->close();
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        }
+        // The list's context menu opens from the keyboard too: Shift+F10, and the Menu key, for which
+        // the window system sends a context-menu request of the keyboard.
+        const std::function<void()> menuKeys[] = {
+            [&] { QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier); },
+            [&] {
+                const QPoint corner(5, 5);
+                QContextMenuEvent request(QContextMenuEvent::Keyboard, corner, list()->viewport()->mapToGlobal(corner));
+                QApplication::sendEvent(list()->viewport(), &request);
+            },
+        };
+        for (const auto& press : menuKeys) {
+            list()->setFocus();
+            press();
+            QTRY_COMPARE(QApplication::activePopupWidget(), window->contextMenu());
+            window->contextMenu()->close();
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        }
+        // Ctrl+F goes to the search box with its text selected; F3 finds the next match.
+        ProgramStore commented = numberedStore(4);
+        commented.statements[2].comment = gbkOf(u("泵"));
+        setStore(window->document(), StoreRef::main(), commented);
+        auto* search = qobject_cast<QLineEdit*>(window->control(1014));
+        search->setText(u("备注"));
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(search->hasFocus());
+        QCOMPARE(search->selectedText(), u("备注"));
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_F3);
+        QCOMPARE(list()->selectedLines(), (std::vector<int>{2}));
+        // Enter and F2 on the list edit the selected line, as a double click does; the window stays.
+        QSignalSpy requests(window.get(), &CMy1Dlg::statementEditorRequested);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2}) {
+            list()->selectOnly(1);
+            requests.clear();
+            QTest::keyClick(list(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QCOMPARE(requests.size(), 1);
+            QCOMPARE(requests.last(), (QVariantList{1, true, false}));
+            QCOMPARE(window->currentLine(), 1);
+        }
+        QVERIFY(window->isVisible());
+    }
+
+    void longDropDownsShowTwentyRows() {
+        for (const int id : {1010, 1017}) {
+            auto* dropDown = qobject_cast<QComboBox*>(window->control(id));
+            if (dropDown->count() < 100) continue;  // device names on this system
+            dropDown->showPopup();
+            QAbstractItemView* rows = dropDown->view();
+            QTRY_VERIFY(rows->isVisible());
+            const int rowHeight = rows->sizeHintForRow(0);
+            QVERIFY(rowHeight > 0);
+            QVERIFY2(rows->viewport()->height() <= 21 * rowHeight, qPrintable(QString::number(rows->viewport()->height())));
+            QVERIFY(rows->viewport()->height() >= 10 * rowHeight);
+            QVERIFY(rows->verticalScrollBar()->maximum() > 0);
+            dropDown->hidePopup();
+        }
+    }
+
     void menusHoldEveryEntry() {
         const struct {
             const char* menu;
             QStringList entries;
         } menus[] = {
-            {"文件", {u("新建"), u("打开"), u("保存"), u("另存"), u("导入"), u("导出"), u("退出")}},
-            {"编辑", {u("撤销"), u("重做"), u("删除"), u("删除全部"), u("剪切"), u("复制"), u("粘贴")}},
-            {"设置", {u("通讯设置"), u("函数列表"), u("线程列表"), u("重命名")}},
-            {"工具", {u("指令向导"), u("调试助手")}},
-            {"通信", {u("读取全部"), u("写入全部"), u("校准时间"), u("读取模块时间"), u("设备加密"), u("设备解密"),
+            {"文件(&F)", {u("新建"), u("打开"), u("保存"), u("另存"), u("导入"), u("导出"), u("退出")}},
+            {"编辑(&E)", {u("撤销"), u("重做"), u("删除"), u("删除全部"), u("剪切"), u("复制"), u("粘贴")}},
+            {"设置(&S)", {u("通讯设置"), u("函数列表"), u("线程列表"), u("重命名")}},
+            {"工具(&T)", {u("指令向导"), u("调试助手")}},
+            {"通信(&C)", {u("读取全部"), u("写入全部"), u("校准时间"), u("读取模块时间"), u("设备加密"), u("设备解密"),
                       u("地址操作"), u("读取硬件信息"), u("读取硬件信息2"), u("固件升级")}},
         };
         const QList<QAction*> bar = window->menuBar()->actions();

@@ -1,4 +1,5 @@
 // The global naming dialog, its names-text view and the local naming dialog, with scripted answers.
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -279,8 +280,22 @@ private slots:
         QCOMPARE(viewer.text(), shown);
         QCOMPARE(viewer.confirmButton()->text(), u("确定"));
         QCOMPARE(viewer.cancelButton()->text(), u("取消"));
-        QCOMPARE(viewer.confirmButton()->geometry(), QRect(0, 360, 100, 40));
-        QCOMPARE(viewer.cancelButton()->geometry(), QRect(200, 360, 100, 40));
+        // The buttons stand at the right of the band below the text, in the order of the platform's
+        // dialogs (a standard OK/Cancel pair shows it).
+        auto inDialog = [](const QWidget* button) { return button->geometry().translated(button->parentWidget()->pos()); };
+        const QRect confirm = inDialog(viewer.confirmButton());
+        const QRect cancel = inDialog(viewer.cancelButton());
+        for (const QRect& button : {confirm, cancel}) {
+            QVERIFY(button.top() >= 360 && button.bottom() < 400);
+            QVERIFY(button.left() > 300);
+        }
+        QVERIFY(std::max(confirm.right(), cancel.right()) > 560);
+        QDialogButtonBox platform(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        platform.resize(600, 40);
+        platform.show();
+        const bool confirmFirst =
+            platform.button(QDialogButtonBox::Ok)->x() < platform.button(QDialogButtonBox::Cancel)->x();
+        QCOMPARE(confirm.left() < cancel.left(), confirmFirst);
         QCOMPARE(viewer.textBox()->geometry(), QRect(0, 0, 600, 360));
         viewer.textBox()->moveCursor(QTextCursor::End);
         viewer.textBox()->insertPlainText(u("泵\t=\t输出2"));

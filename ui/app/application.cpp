@@ -5,6 +5,7 @@
 
 #include "ui/app/app_icon.h"
 #include "ui/app/main_window.h"
+#include "ui/app/qt_translations.h"
 
 namespace lumio {
 
@@ -12,6 +13,7 @@ CMy1App::CMy1App(int& argc, char** argv, Edition edition) : QApplication(argc, a
     setApplicationName(QStringLiteral("lumio-editor"));
     setApplicationVersion(QStringLiteral(LUMIO_VERSION));
     setWindowIcon(appIcon());
+    installQtTranslations(*this);
 }
 
 int CMy1App::run() {

@@ -19,13 +19,16 @@
 #include "core/text/bytes.h"
 #include "ui/app/app_icon.h"
 #include "ui/app/document_notifier.h"
+#include "ui/app/drop_down.h"
 #include "ui/app/list_controller.h"
 #include "ui/app/listing_font.h"
 #include "ui/app/listing_source.h"
 #include "ui/app/main_window_layout.h"
 #include "ui/app/qt_text.h"
+#include "ui/app/search_keys.h"
 #include "ui/app/serial_port_list.h"
 #include "ui/app/statement_list.h"
+#include "ui/app/window_placement.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/statement_editor_wiring.h"
 #include "ui/dialogs/com_settings_dialog.h"
@@ -64,7 +67,7 @@ CMy1Dlg::CMy1Dlg(Edition edition, QWidget* parent, SettingsStore settings)
     updateTitle();
     refreshMainList();
     updateEditActions();
-    resize(1280, 760);
+    openWithinScreen(*this, QSize(1280, 760));
     applyLayout();
     addressList_->setFocus();
 }
@@ -106,7 +109,7 @@ void CMy1Dlg::buildControls() {
     list_->setFont(listingFont());
     controls_[MainList] = list_;
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CMy1Dlg::listSelectionChanged);
-    connect(list_, &Clist_command::lineDoubleClicked, this, &CMy1Dlg::listDoubleClicked);
+    connect(list_, &Clist_command::editRequested, this, &CMy1Dlg::listDoubleClicked);
     connect(list_, &Clist_command::contextMenuRequested, this,
             [this](const QPoint& position) { contextMenu_->popup(position); });
 
@@ -115,10 +118,12 @@ void CMy1Dlg::buildControls() {
     for (int address = 0; address < kAddressCount; ++address)
         addresses->addItem(fromGbk(formatText(toGbk("地址%d").c_str(), address)));
     addresses->setCurrentIndex(kInitialAddress);
+    limitDropDownRows(*addresses);
     controls_[AddressList] = addresses;
 
     auto* ports = portList_ = new QComboBox(client_);
     ports->setObjectName(QStringLiteral("portList"));
+    limitDropDownRows(*ports);
     controls_[PortList] = ports;
     // Choosing a port here chooses it for this run; only the settings dialog writes the file.
     connect(ports, &QComboBox::activated, this, [this, ports](int entry) {
@@ -139,6 +144,7 @@ void CMy1Dlg::buildControls() {
         searchPosition_ = -1;
     });
     connect(searchEdit_, &QLineEdit::returnPressed, this, &CMy1Dlg::findNext);
+    addSearchKeys(*this, *searchEdit_, [this] { findNext(); });
 
     progress_ = new QProgressBar(client_);
     progress_->setObjectName(QStringLiteral("progressBar"));

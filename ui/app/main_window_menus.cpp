@@ -1,5 +1,5 @@
 // The main menu and the listing's context menu of CMy1Dlg. Entries whose features have not been
-// built are present and disabled.
+// built are present and disabled. The menus carry the letters of the usual Alt routes ("文件(&F)").
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -50,8 +50,15 @@ QMenu* addSubmenu(QMenu* menu, const char* caption, const char* name) {
 
 void CMy1Dlg::buildMenus() {
     QMenuBar* bar = menuBar();
+    // Keyboard routes: Alt with the letter of a menu opens it, F10 opens the first one; the arrow keys
+    // and Enter then reach every entry.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("actionMenuKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, bar, [bar] { bar->setActiveAction(bar->actions().constFirst()); });
 
-    QMenu* file = bar->addMenu(text("文件"));
+    QMenu* file = bar->addMenu(text("文件(&F)"));
     file->setObjectName(QStringLiteral("fileMenu"));
     addEntry(file, "新建", "actionNew", this, &CMy1Dlg::newProgram)->setShortcut(QKeySequence::New);
     addEntry(file, "打开", "actionOpen", this, &CMy1Dlg::openProgram)->setShortcut(QKeySequence::Open);
@@ -63,7 +70,7 @@ void CMy1Dlg::buildMenus() {
     file->addSeparator();
     addEntry(file, "退出", "actionExit", this, &CMy1Dlg::close);
 
-    QMenu* edit = bar->addMenu(text("编辑"));
+    QMenu* edit = bar->addMenu(text("编辑(&E)"));
     edit->setObjectName(QStringLiteral("editMenu"));
     undoAction_ = addEntry(edit, "撤销", "actionUndo", this, &CMy1Dlg::undo);
     undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -77,7 +84,7 @@ void CMy1Dlg::buildMenus() {
     addEntry(edit, "复制", "actionCopy", this, &CMy1Dlg::copy);
     addEntry(edit, "粘贴", "actionPaste", this, &CMy1Dlg::paste);
 
-    QMenu* settings = bar->addMenu(text("设置"));
+    QMenu* settings = bar->addMenu(text("设置(&S)"));
     settings->setObjectName(QStringLiteral("settingsMenu"));
     addEntry(settings, "通讯设置", "actionComSettings", this, &CMy1Dlg::openComSettings);
     addCommand(settings, "函数列表", "actionFunctionList", this, [this] { openFunctionList(*this); });
@@ -86,12 +93,12 @@ void CMy1Dlg::buildMenus() {
         ->setEnabled(profile().hasThreads);
     addCommand(settings, profile().namingEntry, "actionRename", this, [this] { openGlobalNaming(*this); });
 
-    QMenu* tools = bar->addMenu(text("工具"));
+    QMenu* tools = bar->addMenu(text("工具(&T)"));
     tools->setObjectName(QStringLiteral("toolsMenu"));
     addDisabled(tools, "指令向导", "actionCommandWizard");
     addDisabled(tools, "调试助手", "actionDebugTerminal");
 
-    QMenu* link = bar->addMenu(text("通信"));
+    QMenu* link = bar->addMenu(text("通信(&C)"));
     link->setObjectName(QStringLiteral("linkMenu"));
     addDisabled(link, "读取全部", "actionReadAll");
     addDisabled(link, "写入全部", "actionWriteAll");
@@ -111,7 +118,7 @@ void CMy1Dlg::buildMenus() {
     addDisabled(firmware, "固件升级_115200", "actionFirmwareUpgrade115200");
 
     // The About entry of the window menu on the system the editor first ran on lives under 帮助 here.
-    QMenu* help = bar->addMenu(text("帮助"));
+    QMenu* help = bar->addMenu(text("帮助(&H)"));
     help->setObjectName(QStringLiteral("helpMenu"));
     addEntry(help, "关于 Lumio工具(&A)...", "actionAbout", this, &CMy1Dlg::showAbout);
 }

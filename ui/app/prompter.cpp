@@ -21,10 +21,22 @@ FileFilter fileFilterFrom(const QString& pattern) {
 
 namespace {
 
+// The caption says how grave a message is: "错误" reports a failure, "警告" (also as in "警告 目标地址%u")
+// asks before something is lost or warns; other messages keep the icon of their kind.
+QMessageBox::Icon iconFor(const QString& caption, QMessageBox::Icon otherwise) {
+    if (caption.startsWith(QString::fromUtf8("错误"))) return QMessageBox::Critical;
+    if (caption.startsWith(QString::fromUtf8("警告"))) return QMessageBox::Warning;
+    return otherwise;
+}
+
+// A message without caption text shows an empty title bar. Window systems put the program's name in
+// a title that is empty, so the title is one space.
+QString titleFor(const QString& caption) { return caption.isEmpty() ? QStringLiteral(" ") : caption; }
+
 QMessageBox::StandardButton runBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                    const QString& caption, QMessageBox::StandardButtons buttons,
                                    QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, caption, text, buttons, parent);
+    QMessageBox box(iconFor(caption, icon), titleFor(caption), text, buttons, parent);
     box.setDefaultButton(defaultButton);
     // The texts of the buttons as the rest of the editor speaks, whatever translations are installed.
     const struct {

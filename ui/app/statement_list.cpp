@@ -90,6 +90,19 @@ void Clist_command::keyPressEvent(QKeyEvent* event) {
         emit deleteRequested();
         return;
     }
+    // Enter of the keypad carries the keypad modifier.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2)) {
+        emit editRequested();
+        return;
+    }
+    // Shift+F10 opens the context menu from the keyboard, at the caret line (the Menu key does so by
+    // itself).
+    if (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
+        emit contextMenuRequested(viewport()->mapToGlobal(caretPoint()));
+        return;
+    }
     if (event->modifiers() == Qt::ControlModifier) {
         switch (event->key()) {
         case Qt::Key_X: emit cutRequested(); return;
@@ -101,14 +114,20 @@ void Clist_command::keyPressEvent(QKeyEvent* event) {
     QListView::keyPressEvent(event);
 }
 
+QPoint Clist_command::caretPoint() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? visualRect(current).bottomLeft() : QPoint(0, 0);
+}
+
 void Clist_command::contextMenuEvent(QContextMenuEvent* event) {
-    emit contextMenuRequested(event->globalPos());
+    const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    emit contextMenuRequested(fromKeyboard ? viewport()->mapToGlobal(caretPoint()) : event->globalPos());
     event->accept();
 }
 
 void Clist_command::mouseDoubleClickEvent(QMouseEvent* event) {
     QListView::mouseDoubleClickEvent(event);
-    emit lineDoubleClicked();
+    emit editRequested();
 }
 
 }  // namespace lumio

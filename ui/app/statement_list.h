@@ -40,7 +40,8 @@ signals:
     void copyRequested();
     void pasteRequested();
     void contextMenuRequested(const QPoint& globalPosition);
-    void lineDoubleClicked();
+    // The user asked to edit the selected line: a double click, Enter or F2.
+    void editRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -49,6 +50,8 @@ protected:
 
 private:
     void setCaret(int line);
+    // Where a menu opened from the keyboard appears: below the caret line's start, in viewport terms.
+    QPoint caretPoint() const;
 
     ListingModel model_;
 };

@@ -15,6 +15,7 @@
 #include "core/settings/baud_codes.h"
 #include "core/settings/serial_ports.h"
 #include "core/text/gbk.h"
+#include "ui/app/drop_down.h"
 #include "ui/app/prompter.h"
 #include "ui/app/settings_store.h"
 
@@ -65,7 +66,7 @@ CCom_Dlg::CCom_Dlg(const LinkSettings& current, const SettingsStore& store, QWid
     portLabel_ = new QLabel(QStringLiteral("串口号："), this);
     if (naming_ == PortNaming::Numbered) {
         portList_ = new QComboBox(this);
-        portList_->setMaxVisibleItems(16);
+        limitDropDownRows(*portList_);
     } else {
         // Device paths: the devices present, or a path typed in (a pseudo-terminal is not listed).
         portList_ = new DevicePortList(

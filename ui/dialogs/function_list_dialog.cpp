@@ -28,7 +28,9 @@
 #include "ui/app/main_window.h"
 #include "ui/app/prompter.h"
 #include "ui/app/qt_text.h"
+#include "ui/app/search_keys.h"
 #include "ui/app/statement_list.h"
+#include "ui/app/window_placement.h"
 
 namespace lumio {
 namespace {
@@ -66,7 +68,7 @@ Chanshu_dlg::Chanshu_dlg(Mode mode, CMy1Dlg& mainWindow) : QDialog(&mainWindow),
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
     buildContextMenu();
-    resize(1000, 640);
+    resize(sizeWithinScreen(*this, QSize(1000, 640)));
     commands_ = std::make_unique<ListController>(
         main_.document(), *list_, [this] { return shownStore(); }, [this]() -> Prompter& { return prompter(); });
     connect(&main_.notifier(), &DocumentNotifier::changed, this, &Chanshu_dlg::documentChanged);
@@ -109,6 +111,7 @@ void Chanshu_dlg::buildControls() {
     searchEdit_->setObjectName(QStringLiteral("searchEdit"));
     controls_[SearchEdit] = searchEdit_;
     connect(searchEdit_, &QLineEdit::returnPressed, this, &Chanshu_dlg::findNext);
+    addSearchKeys(*this, *searchEdit_, [this] { findNext(); });
 
     nameList_ = new QListWidget(this);
     nameList_->setObjectName(QStringLiteral("nameList"));
@@ -122,7 +125,7 @@ void Chanshu_dlg::buildControls() {
     list_->setObjectName(QStringLiteral("statementList"));
     controls_[StatementList] = list_;
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Chanshu_dlg::listSelectionChanged);
-    connect(list_, &Clist_command::lineDoubleClicked, this, &Chanshu_dlg::listDoubleClicked);
+    connect(list_, &Clist_command::editRequested, this, &Chanshu_dlg::listDoubleClicked);
     connect(list_, &Clist_command::contextMenuRequested, this,
             [this](const QPoint& position) { contextMenu_->popup(position); });
 

@@ -1,6 +1,9 @@
 #include "ui/dialogs/list_windows.h"
 
+#include <QScreen>
+
 #include "ui/app/main_window.h"
+#include "ui/app/window_placement.h"
 #include "ui/dialogs/function_list_dialog.h"
 #include "ui/dialogs/naming_dialog.h"
 #include "ui/dialogs/statement_editor_dialog.h"
@@ -24,10 +27,25 @@ void attachStatementEditor(CMy1Dlg& mainWindow, Chanshu_dlg& list) {
                      });
 }
 
+QString listName(Chanshu_dlg::Mode mode) {
+    return mode == Chanshu_dlg::Mode::Functions ? QStringLiteral("functionList") : QStringLiteral("threadList");
+}
+
+// Both lists would open centred over the main window, one hiding the other: the one opened while the
+// other is shown opens offset from it, and keeps that place.
+void placeBesideOtherList(CMy1Dlg& mainWindow, Chanshu_dlg& list) {
+    static constexpr QPoint kOffset(48, 48);
+    const auto other = list.mode() == Chanshu_dlg::Mode::Functions ? Chanshu_dlg::Mode::Threads : Chanshu_dlg::Mode::Functions;
+    const auto* shown = mainWindow.findChild<Chanshu_dlg*>(listName(other), Qt::FindDirectChildrenOnly);
+    if (!shown || !shown->isVisible() || !list.screen()) return;
+    const QSize frame = shown->frameGeometry().size() - shown->size();
+    list.move(offsetPlacement(shown->pos(), list.size() + frame, kOffset, list.screen()->availableGeometry()));
+}
+
 Chanshu_dlg& listWindow(CMy1Dlg& mainWindow, Chanshu_dlg::Mode mode) {
-    const QString name = mode == Chanshu_dlg::Mode::Functions ? QStringLiteral("functionList") : QStringLiteral("threadList");
-    auto* list = mainWindow.findChild<Chanshu_dlg*>(name, Qt::FindDirectChildrenOnly);
+    auto* list = mainWindow.findChild<Chanshu_dlg*>(listName(mode), Qt::FindDirectChildrenOnly);
     if (!list) list = new Chanshu_dlg(mode, mainWindow);
+    if (!list->isVisible() && !list->testAttribute(Qt::WA_Moved)) placeBesideOtherList(mainWindow, *list);
     attachStatementEditor(mainWindow, *list);
     list->open();
     return *list;

@@ -1,5 +1,6 @@
 #include "ui/dialogs/report_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -8,8 +9,7 @@ namespace lumio {
 namespace {
 
 constexpr int kBandHeight = 40;
-constexpr int kButtonWidth = 100;
-constexpr int kCancelX = 200;
+constexpr int kBandMargin = 8;
 
 }  // namespace
 
@@ -27,14 +27,17 @@ Cyingjianxinxi::Cyingjianxinxi(Mode mode, const QString& title, const QString& t
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     textBox_->setPlainText(shown);
 
-    confirm_ = new QPushButton(QString::fromUtf8("确定"), this);  // 1048
+    // The two buttons stand in the order of the platform's dialogs.
+    buttons_ = new QDialogButtonBox(this);
+    buttons_->setObjectName(QStringLiteral("buttons"));
+    confirm_ = buttons_->addButton(QString::fromUtf8("确定"), QDialogButtonBox::AcceptRole);  // 1048
     confirm_->setObjectName(QStringLiteral("confirmButton"));
     confirm_->setAutoDefault(false);
-    cancel_ = new QPushButton(QString::fromUtf8("取消"), this);  // 1049
+    cancel_ = buttons_->addButton(QString::fromUtf8("取消"), QDialogButtonBox::RejectRole);  // 1049
     cancel_->setObjectName(QStringLiteral("cancelButton"));
     cancel_->setAutoDefault(false);
-    connect(confirm_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     resize(520, 420);
     applyLayout();
@@ -48,11 +51,10 @@ QString Cyingjianxinxi::text() const {
 }
 
 void Cyingjianxinxi::applyLayout() {
-    // The text box fills the client area above a 40-pixel band holding the two buttons.
+    // The text box fills the client area above a 40-pixel band holding the buttons.
     const int bandTop = height() - kBandHeight;
     textBox_->setGeometry(0, 0, width(), bandTop);
-    confirm_->setGeometry(0, bandTop, kButtonWidth, kBandHeight);
-    cancel_->setGeometry(kCancelX, bandTop, kButtonWidth, kBandHeight);
+    buttons_->setGeometry(kBandMargin, bandTop, width() - 2 * kBandMargin, kBandHeight);
 }
 
 void Cyingjianxinxi::resizeEvent(QResizeEvent* event) {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QString>
 
+class QDialogButtonBox;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -33,6 +34,7 @@ private:
 
     const Mode mode_;
     QPlainTextEdit* textBox_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
     QPushButton* confirm_ = nullptr;
     QPushButton* cancel_ = nullptr;
 };

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/text/gbk.h"
+#include "ui/app/drop_down.h"
 
 namespace lumio {
 namespace {
@@ -71,7 +72,7 @@ void Cadd_in::buildControls() {
         combo->setProperty("resourceId", id);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(20);
-        combo->setMaxVisibleItems(20);
+        limitDropDownRows(*combo);
         return combo;
     };
 
