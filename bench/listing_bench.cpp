@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/bench_programs.h"
 #include "core/listing/listing.h"
 #include "core/model/program_files.h"
 #include "core/model/program_image.h"
@@ -15,36 +16,8 @@
 namespace {
 
 using namespace lumio;
-
-constexpr int kLargestMainCount = 28000;
-
-Statement statement(bool isAction, int kind, int param1, int param2) {
-    Statement s;
-    s.isAction = isAction ? 1 : 0;
-    s.setKind(static_cast<std::uint8_t>(kind));
-    s.setParam1(static_cast<std::uint8_t>(param1));
-    s.setParam2(static_cast<std::uint8_t>(param2));
-    return s;
-}
-
-// Rules of two conditions without parameter ("输入k 闭合", "位变量k  =1") and two actions ("全部闭合"),
-// with a block around every tenth rule.
-ProgramStore largestMain() {
-    ProgramStore store;
-    store.statements.reserve(kLargestMainCount);
-    for (int i = 0; store.count() < kLargestMainCount; ++i) {
-        const bool block = i % 10 == 0 && store.count() + 6 <= kLargestMainCount;
-        if (block) store.statements.push_back(statement(true, kBlockActionKind, kBlockBeginParam, 0));
-        store.statements.push_back(statement(false, 1, 1 + i % 200, 2));
-        store.statements.push_back(statement(false, 4, 1 + i % 200, 2));
-        store.statements.push_back(statement(true, 1, 1, 5));
-        store.statements.push_back(statement(true, 1, 1, 6));
-        if (block) store.statements.push_back(statement(true, kBlockActionKind, kBlockEndParam, 0));
-    }
-    store.statements.resize(kLargestMainCount);
-    store.recomputeDepths();
-    return store;
-}
+using bench::largestMain;
+using bench::statement;
 
 RenameTable someNames(int count) {
     RenameTable names;

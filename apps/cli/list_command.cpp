@@ -7,6 +7,7 @@
 #include "apps/cli/commands.h"
 #include "core/listing/listing.h"
 #include "core/model/program_files.h"
+#include "core/model/program_image.h"
 #include "core/text/bytes.h"
 #include "core/text/gbk.h"
 #include "core/text/text_table.h"
@@ -28,17 +29,35 @@ std::optional<int> storeNumber(const std::string& text) {
     return number;
 }
 
-void printLines(const ProgramStore& store, const LangContext& context) {
-    std::string out;
-    for (const ListingLine& line : renderListing(store, context)) {
-        out += toUtf8(line.text);
-        out += '\n';
+// Writes listing lines to standard output as UTF-8, converting a batch of lines at a time: the
+// statements are read from the image one by one, so no store is ever held whole.
+class LineWriter {
+public:
+    ~LineWriter() { flush(); }
+    void add(std::string_view gbkLine) {
+        pending_ += gbkLine;
+        // '\n' is never the second byte of a GBK character, so a batch converts as its lines would.
+        pending_ += '\n';
+        if (pending_.size() >= kBatchBytes) flush();
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    void flush() {
+        const std::string out = toUtf8(pending_);
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        pending_.clear();
+    }
+
+private:
+    static constexpr size_t kBatchBytes = 64 * 1024;
+    std::string pending_;
+};
+
+void printLines(ByteView storeImage, const LangContext& context, LineWriter& writer) {
+    ListingRenderer renderer(context);
+    forEachStoredStatement(storeImage, [&](const Statement& statement) { writer.add(renderer.next(statement).text); });
 }
 
 // "== 主程序 ==", "== 函数3 ==" (or the user's name of the function), "== 线程2 ==".
-void printHeading(const std::string& gbkName) { std::printf("== %s ==\n", toUtf8(gbkName).c_str()); }
+void printHeading(const std::string& gbkName, LineWriter& writer) { writer.add("== " + gbkName + " =="); }
 
 int listProgram(const std::string& path, const StoreChoice& choice, const EditionProfile& profile) {
     auto bytes = readProgramFile(path, profile.edition);
@@ -50,17 +69,20 @@ int listProgram(const std::string& path, const StoreChoice& choice, const Editio
         std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), fileErrorName(bytes.error().error));
         return 1;
     }
-    Program program;
-    loadProgramImage(program, *bytes, profile.edition);
-    const LangContext context{profile.edition, &program.names};
+    const ProgramImageItems items = findProgramImageItems(*bytes, profile.edition);
+    const RenameTable names = loadedNames(items.namesText, profile.edition);
+    const LangContext context{profile.edition, &names};
+    LineWriter writer;
     if (!choice.all) {
-        printLines(program.store(choice.store), context);
+        printLines(items.store(choice.store), context, writer);
         return 0;
     }
+    // A store is listed when loading gives it statements.
     auto print = [&](StoreRef store) {
-        if (program.store(store).empty()) return;
-        printHeading(store.displayName(&program.names));
-        printLines(program.store(store), context);
+        const ByteView image = items.store(store);
+        if (forEachStoreRecord(image, [](ByteView) {}) == 0) return;
+        printHeading(store.displayName(&names), writer);
+        printLines(image, context, writer);
     };
     print(StoreRef::main());
     for (int k = 1; k <= kFunctionCount; ++k) print(*StoreRef::function(k));
@@ -70,17 +92,17 @@ int listProgram(const std::string& path, const StoreChoice& choice, const Editio
 }
 
 int listBlock(const std::string& path) {
-    ProgramStore store;
-    auto loaded = loadBlockFile(store, path);
-    if (!loaded) {
-        if (loaded.error().error == FileError::Unreadable) {
-            std::fprintf(stderr, "lumio: %s\n", describeFailure(*loaded.error().io).c_str());
+    auto image = readBlockFile(path);
+    if (!image) {
+        if (image.error().error == FileError::Unreadable) {
+            std::fprintf(stderr, "lumio: %s\n", describeFailure(*image.error().io).c_str());
             return 2;
         }
-        std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), fileErrorName(loaded.error().error));
+        std::fprintf(stderr, "lumio: %s: refused: %s\n", path.c_str(), fileErrorName(image.error().error));
         return 1;
     }
-    printLines(store, {});
+    LineWriter writer;
+    printLines(*image, {}, writer);
     return 0;
 }
 

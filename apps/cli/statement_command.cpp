@@ -23,6 +23,16 @@ std::optional<std::uint8_t> code(const std::string& text) {
     return static_cast<std::uint8_t>(value);
 }
 
+// The GBK of a typed text, or nothing (with a message) when GBK cannot hold one of its characters: the
+// command refuses rather than store a '?' the user did not type.
+std::optional<std::string> typedGbk(const std::string& utf8, const char* what) {
+    GbkConversion conversion = convertToGbk(utf8);
+    if (conversion.firstReplaced.empty()) return std::move(conversion.text);
+    std::fprintf(stderr, "lumio: GBK cannot hold %s in the %s\n", describeUnconvertible(conversion.firstReplaced).c_str(),
+                 what);
+    return std::nullopt;
+}
+
 }  // namespace
 
 int runStatement(const Arguments& given) {
@@ -74,11 +84,14 @@ int runStatement(const Arguments& given) {
         if (!value) return usageError("statement", std::string(roles[k]) + " must be a code 0..255, not '" + codes[k] + "'");
         statement.data[k] = *value;
     }
-    if (comment) statement.comment = toGbk(*comment);
+    const auto gbkComment = typedGbk(comment.value_or(""), "comment");
+    const auto gbkParameter = typedGbk(parameter.value_or(""), "parameter");
+    if (!gbkComment || !gbkParameter) return 1;
+    statement.comment = *gbkComment;
 
     const LangContext context{profile->edition, nullptr};
     // The editor trims the typed text and reads typographic quotes as ASCII ones before encoding.
-    const std::string text = editorParam3Text(toGbk(parameter.value_or("")));
+    const std::string text = editorParam3Text(*gbkParameter);
     const bool stored = statement.isAction ? encodeActionParam(statement, text, context)
                                            : encodeConditionParam(statement, text, context);
     if (!stored) {

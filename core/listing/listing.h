@@ -32,4 +32,20 @@ using StatementTextFunction = std::string (*)(const Statement& statement, const 
 std::vector<ListingLine> renderListing(const ProgramStore& store, const LangContext& context,
                                        StatementTextFunction text);
 
+// The lines of renderListing one statement at a time, for callers that read the statements one by one
+// (from an image) instead of holding the store. Give it every statement of one store in order, each
+// with its depth set.
+class ListingRenderer {
+public:
+    explicit ListingRenderer(const LangContext& context, StatementTextFunction text = statementText);
+    ListingLine next(const Statement& statement);
+
+private:
+    LangContext context_;
+    StatementTextFunction text_;
+    unsigned ruleNumber_ = 1;
+    bool first_ = true;
+    bool previousIsAction_ = false;
+};
+
 }  // namespace lumio

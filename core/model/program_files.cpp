@@ -118,7 +118,7 @@ std::optional<FileError> checkBlockFileBytes(ByteView bytes) {
     return std::nullopt;
 }
 
-Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesystem::path& path) {
+Expected<Bytes, FileFailure> readBlockFile(const std::filesystem::path& path) {
     if (!hasExtension(path, kBlockFileExtension)) return unexpected(FileFailure{FileError::Extension, {}});
     auto head = readFilePrefix(path, 6);
     if (!head) return unexpected(FileFailure{FileError::Unreadable, head.error()});
@@ -128,7 +128,14 @@ Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesy
     auto bytes = readFilePrefix(path, size_t{readU32BigEndian(*head, 2)} + 2);
     if (!bytes) return unexpected(FileFailure{FileError::Unreadable, bytes.error()});
     if (const auto error = checkBlockFileBytes(*bytes)) return unexpected(FileFailure{*error, {}});
-    store.readImage(ByteView(*bytes).substr(2));
+    bytes->erase(0, 2);
+    return std::move(*bytes);
+}
+
+Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesystem::path& path) {
+    auto image = readBlockFile(path);
+    if (!image) return unexpected(image.error());
+    store.readImage(*image);
     return {};
 }
 

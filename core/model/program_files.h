@@ -62,6 +62,9 @@ inline constexpr std::uint32_t kMaxBlockFileImage = 500000;
 // Returns the first failed check, or nothing when the block would load.
 std::optional<FileError> checkBlockFileBytes(ByteView bytes);
 
+// Reads and checks a block file without loading it; gives its StoreImage (the bytes after the seal).
+[[nodiscard]] Expected<Bytes, FileFailure> readBlockFile(const std::filesystem::path& path);
+// Reads, checks and loads; the store is unchanged on failure.
 [[nodiscard]] Expected<void, FileFailure> loadBlockFile(ProgramStore& store, const std::filesystem::path& path);
 // Appends ".hs5" when missing and replaces the file atomically. Returns the path written.
 [[nodiscard]] Expected<std::filesystem::path, FileIoFailure> saveBlockFile(const ProgramStore& store, const std::filesystem::path& path);

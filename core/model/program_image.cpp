@@ -106,25 +106,52 @@ ImageWalk walkProgramImage(ByteView bytes) {
     return walk;
 }
 
-void loadProgramImage(Program& program, ByteView bytes, Edition edition) {
-    program.clear();
+ProgramImageItems findProgramImageItems(ByteView bytes, Edition edition) {
+    ProgramImageItems items;
     for (const ImageItem& entry : walkProgramImage(bytes).items) {
         const ByteView item = bytes.substr(entry.offset, entry.length);
         const int id = entry.id;
-        if (id == 0) {
-            program.main.readImage(item);
-            program.main.storeId = 0;
-        } else if (id >= 1 && id <= kFunctionCount) {
-            program.function(id).readImage(item);
-            program.function(id).storeId = id;
-        } else if (hasThreads(edition) && id > kThreadIdBase && id <= kThreadIdBase + kThreadCount) {
-            program.thread(id - kThreadIdBase).readImage(item);
-            program.thread(id - kThreadIdBase).storeId = id;
-        } else if (id == kNamesBlockId && entry.length > kStoreHeaderSize) {
-            program.names.clear();
-            importNames(program.names, item.substr(kStoreHeaderSize), edition, ReservedCheck::Skip);
-        }
+        if (id == 0)
+            items.main = item;
+        else if (id >= 1 && id <= kFunctionCount)
+            items.functions[static_cast<size_t>(id - 1)] = item;
+        else if (hasThreads(edition) && id > kThreadIdBase && id <= kThreadIdBase + kThreadCount)
+            items.threads[static_cast<size_t>(id - kThreadIdBase - 1)] = item;
+        else if (id == kNamesBlockId && entry.length > kStoreHeaderSize)
+            items.namesText = item.substr(kStoreHeaderSize);
     }
+    return items;
+}
+
+ByteView ProgramImageItems::store(StoreRef ref) const {
+    switch (ref.kind()) {
+        case StoreKind::Main: return main;
+        case StoreKind::Function: return functions[static_cast<size_t>(ref.number() - 1)];
+        case StoreKind::Thread: return threads[static_cast<size_t>(ref.number() - 1)];
+    }
+    return {};
+}
+
+RenameTable loadedNames(ByteView namesText, Edition edition) {
+    RenameTable names;
+    importNames(names, namesText, edition, NameSource::Stored);
+    return names;
+}
+
+void loadProgramImage(Program& program, ByteView bytes, Edition edition) {
+    program.clear();
+    const ProgramImageItems items = findProgramImageItems(bytes, edition);
+    // Absent stores read from an empty view and stay empty.
+    program.main.readImage(items.main);
+    for (int k = 1; k <= kFunctionCount; ++k) {
+        program.function(k).readImage(items.functions[static_cast<size_t>(k - 1)]);
+        program.function(k).storeId = k;
+    }
+    for (int k = 1; k <= kThreadCount; ++k) {
+        program.thread(k).readImage(items.threads[static_cast<size_t>(k - 1)]);
+        program.thread(k).storeId = kThreadIdBase + k;
+    }
+    program.names = loadedNames(items.namesText, edition);
 }
 
 }  // namespace lumio

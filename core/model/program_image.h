@@ -11,6 +11,7 @@
 //  16     body: StoreImage of the main program, of functions 1..100 (id k), of threads 1..100
 //         (id 500 + k, current edition only), then the names block when the names text is not
 //         empty: length (text + 6, big-endian), 03 EA, the names text.
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -64,5 +65,20 @@ ImageWalk walkProgramImage(ByteView image);
 // Replaces the program with the content of an image that passed checkProgramImage. Items that do
 // not tile the body end the walk; unknown ids are skipped.
 void loadProgramImage(Program& program, ByteView image, Edition edition = Edition::Current);
+
+// What loadProgramImage reads from an image, located without reading a statement: for each store the
+// StoreImage of the last item with its id (a later item replaces an earlier one), and the text of the
+// last names block that has one. Absent ones are empty.
+struct ProgramImageItems {
+    ByteView main;
+    std::array<ByteView, kFunctionCount> functions;  // functions[k - 1] is function k
+    std::array<ByteView, kThreadCount> threads;      // empty in the classic edition
+    ByteView namesText;
+
+    ByteView store(StoreRef ref) const;
+};
+ProgramImageItems findProgramImageItems(ByteView image, Edition edition = Edition::Current);
+// The user names that loading the names text gives.
+RenameTable loadedNames(ByteView namesText, Edition edition = Edition::Current);
 
 }  // namespace lumio

@@ -111,8 +111,9 @@ RecordWalk walkStoreImage(ByteView source) {
 
 void ProgramStore::readImage(ByteView source) {
     clear();
-    for (const RecordSpan& record : walkStoreImage(source).records)
-        statements.push_back(readStatementRecord(source.substr(record.offset, record.length)));
+    // Counting first costs a walk over the length bytes and saves the copies of a growing store.
+    statements.reserve(forEachStoreRecord(source, [](ByteView) {}));
+    forEachStoreRecord(source, [this](ByteView record) { statements.push_back(readStatementRecord(record)); });
     storeId = 0;
     recomputeDepths();
 }

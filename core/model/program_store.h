@@ -3,6 +3,7 @@
 // one thread, or the clipboard. Its byte form is the StoreImage: 4-byte big-endian length (6 + the
 // records), 2-byte big-endian storeId, then the StatementRecords back to back. An empty store has no
 // image at all.
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -35,6 +36,37 @@ RecordWalk walkStoreImage(ByteView source);
 // before it left; advances `level` past it. A block begin stands at the level it opens, a block end
 // at the level it returns to; depth stops at 15.
 std::uint8_t blockDepth(const Statement& statement, std::uint8_t& level);
+
+// Calls visit(record) for each StatementRecord that readImage reads from the StoreImage `source`, in
+// order, and returns how many there were: none when the length field is outside 7..200000; the walk
+// ends at a record of length 0 or one running past the image.
+template <class Visit>
+size_t forEachStoreRecord(ByteView source, Visit&& visit) {
+    if (source.size() < 4) return 0;
+    const std::uint32_t length = readU32BigEndian(source, 0);
+    if (length < kMinStoreImage || length > kMaxStoreImage) return 0;
+    const size_t end = std::min<size_t>(length, source.size());
+    size_t count = 0;
+    for (size_t offset = kStoreHeaderSize; offset < end; ++count) {
+        const size_t recordSize = byteAt(source, offset);
+        if (recordSize == 0 || offset + recordSize > end) break;
+        visit(source.substr(offset, recordSize));
+        offset += recordSize;
+    }
+    return count;
+}
+
+// Calls visit(statement) for each statement that readImage would hold, in order, with the depth that
+// loading gives it, without holding the store.
+template <class Visit>
+void forEachStoredStatement(ByteView source, Visit&& visit) {
+    std::uint8_t level = 0;
+    forEachStoreRecord(source, [&](ByteView record) {
+        Statement statement = readStatementRecord(record);
+        statement.depth = blockDepth(statement, level);
+        visit(statement);
+    });
+}
 
 class ProgramStore {
 public:

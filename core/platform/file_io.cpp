@@ -39,13 +39,21 @@ Expected<Bytes, FileIoFailure> readFilePrefix(const std::filesystem::path& path,
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) return unexpected(failed(FileIoFailure::Step::Open, path, errno ? errno : ENOENT));
-    Bytes bytes;
-    char buffer[65536];
-    while (bytes.size() < limit && in) {
-        const size_t want = std::min(sizeof buffer, limit - bytes.size());
-        in.read(buffer, static_cast<std::streamsize>(want));
-        bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    // Read straight into a string sized for what the file holds (the size is only a hint: a file that
+    // grows or shrinks meanwhile still reads correctly).
+    std::error_code sizeError;
+    const auto fileSize = std::filesystem::file_size(path, sizeError);
+    Bytes bytes(sizeError ? 0 : std::min<size_t>(limit, fileSize), '\0');
+    size_t filled = 0;
+    while (in) {
+        if (filled == bytes.size()) {
+            if (filled >= limit) break;
+            bytes.resize(std::min(limit, filled + 65536));
+        }
+        in.read(bytes.data() + filled, static_cast<std::streamsize>(bytes.size() - filled));
+        filled += static_cast<size_t>(in.gcount());
     }
+    bytes.resize(filled);
     if (in.bad()) return unexpected(failed(FileIoFailure::Step::Read, path, errno ? errno : EIO));
     return bytes;
 }

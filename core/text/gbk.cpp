@@ -8,6 +8,7 @@
 #endif
 
 #include <algorithm>
+#include <cstdio>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -15,8 +16,8 @@
 namespace lumio {
 namespace {
 
-// The bytes a malformed or unconvertible UTF-8 sequence takes: its lead and the continuation bytes
-// that follow it, as far as they are present.
+// Length of the UTF-8 sequence at the start of `rest`: its lead byte and the continuation bytes that
+// follow, as far as they are present (1 for a stray byte).
 size_t utf8SequenceLength(std::string_view rest) {
     unsigned char lead = static_cast<unsigned char>(rest[0]);
     size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
@@ -93,7 +94,8 @@ public:
     // Converts `in`; on a byte sequence that cannot be converted, skips `skipBytes(input)` input bytes
     // and writes `replacement` instead.
     template <class Skip>
-    std::string run(std::string_view in, std::string_view replacement, Skip skipBytes) {
+    std::string run(std::string_view in, std::string_view replacement, Skip skipBytes,
+                    std::string* firstReplaced = nullptr) {
         std::lock_guard lock(mutex_);
         std::string out;
         if (handle_ == reinterpret_cast<iconv_t>(-1)) return std::string(in);
@@ -111,6 +113,7 @@ public:
             // EILSEQ or EINVAL (truncated sequence at the end): replace and go on.
             size_t skip = skipBytes(std::string_view(inPtr, inLeft));
             if (skip == 0 || skip > inLeft) skip = 1;
+            if (firstReplaced != nullptr && firstReplaced->empty()) firstReplaced->assign(inPtr, skip);
             inPtr += skip;
             inLeft -= skip;
             out.append(replacement);
@@ -125,6 +128,11 @@ private:
 };
 
 
+Converter& utf8ToGbk() {
+    static Converter converter("CP936", "UTF-8");
+    return converter;
+}
+
 #endif
 
 }  // namespace
@@ -133,9 +141,70 @@ std::string toGbk(std::string_view utf8) {
 #if defined(_WIN32)
     return convert(utf8, CP_UTF8, kGbkCodePage, "?", utf8SequenceLength);
 #else
-    static Converter converter("CP936", "UTF-8");
-    return converter.run(utf8, "?", utf8SequenceLength);
+    return utf8ToGbk().run(utf8, "?", utf8SequenceLength);
 #endif
+}
+
+GbkConversion convertToGbk(std::string_view utf8) {
+    GbkConversion conversion;
+#if defined(_WIN32)
+    conversion.text = convert(utf8, CP_UTF8, kGbkCodePage, "?", utf8SequenceLength);
+    // Find the first piece that does not survive on its own: malformed UTF-8 or no GBK code.
+    for (size_t position = 0; position < utf8.size();) {
+        const std::string_view piece = utf8.substr(position, utf8SequenceLength(utf8.substr(position)));
+        position += piece.size();
+        if (static_cast<unsigned char>(piece[0]) < 0x80) continue;
+        wchar_t wide[2];
+        const int wideLength = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, piece.data(),
+                                                   static_cast<int>(piece.size()), wide, 2);
+        BOOL usedDefault = FALSE;
+        char bytes[8];
+        if (wideLength > 0)
+            WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, wideLength, bytes, sizeof bytes, "?", &usedDefault);
+        if (wideLength == 0 || usedDefault) {
+            conversion.firstReplaced = std::string(piece);
+            break;
+        }
+    }
+#else
+    conversion.text = utf8ToGbk().run(utf8, "?", utf8SequenceLength, &conversion.firstReplaced);
+#endif
+    return conversion;
+}
+
+namespace {
+
+// The code point of `sequence` when it is exactly one well-formed UTF-8 character.
+std::optional<char32_t> codePointOf(std::string_view sequence) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(sequence[i]); };
+    if (sequence.empty()) return std::nullopt;
+    const size_t length = byte(0) < 0x80 ? 1 : byte(0) >= 0xC2 && byte(0) < 0xE0 ? 2 : byte(0) >= 0xE0 && byte(0) < 0xF0 ? 3
+                          : byte(0) >= 0xF0 && byte(0) < 0xF5 ? 4 : 0;
+    if (length == 0 || sequence.size() != length) return std::nullopt;
+    char32_t value = length == 1 ? byte(0) : byte(0) & (0x7F >> length);
+    for (size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return std::nullopt;
+        value = (value << 6) | (byte(i) & 0x3F);
+    }
+    static constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (value < smallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::string describeUnconvertible(std::string_view utf8Piece) {
+    char buffer[16];
+    if (const auto codePoint = codePointOf(utf8Piece)) {
+        std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(*codePoint));
+        return "“" + std::string(utf8Piece) + "” (" + buffer + ")";
+    }
+    std::string text = "malformed UTF-8 bytes";
+    for (char c : utf8Piece) {
+        std::snprintf(buffer, sizeof buffer, " %02X", static_cast<unsigned>(static_cast<unsigned char>(c)));
+        text += buffer;
+    }
+    return text;
 }
 
 std::string toUtf8(std::string_view gbkBytes) {

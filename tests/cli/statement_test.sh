@@ -30,6 +30,8 @@ expect_statement "blanks trimmed" "0E 00 00 03 01 02 07 07 06 01 00 00 00 64" "�
 expect_statement "or flag" "07 40 00 02 01 02 00" "输出1 闭合" --condition 2 1 2 --or
 expect_statement "hex bytes and a comment" "0E 00 00 09 01 01 03 01 02 FF D0 A3 D1 E9" \
   "数组0等于16进制数据 01 02 FF       备注:校验" --condition 9 1 1 --comment 校验 -- 1 2 ff
+expect_statement "hex groups: digits up to the first other character, low 8 bits" \
+  "0B 80 00 08 03 01 04 00 00 07 89" "数组0 = 16进制数据：00 00 07 89" --action 8 3 1 -- '0x10 -1 7 123456789'
 expect_statement "argument list" "16 00 00 12 03 05 0F 0F 07 06 01 00 00 17 7A 07 06 01 00 00 00 05" \
   "TCP服务端口6010 接收到的数据的长度 = 5" --condition 18 3 5 -- 6010,5
 expect_statement "typographic quotes" "0C 00 00 0E 01 08 05 05 04 20 4F 4B" '数据口1临时数据包等于 "OK"' \
@@ -45,6 +47,10 @@ expect_statement "the comment keeps 63 bytes in the record" \
 
 long_header="for($(for i in $(seq 20); do printf '整数0=整数1+整数2;'; done))"
 expect_run "parameter too long" 1 'does not fit' "$lumio" statement --condition 16 3 1 -- "$long_header"
+expect_run "a character GBK cannot hold" 1 'GBK cannot hold “•” \(U\+2022\) in the parameter' \
+  "$lumio" statement --action 8 2 1 -- "a•b"
+expect_run "malformed UTF-8 in the comment" 1 'GBK cannot hold malformed UTF-8 bytes FF in the comment' \
+  "$lumio" statement --condition 1 1 1 --comment "$(printf 'ok\377')"
 expect_run "no flag" 2 'condition or --action' "$lumio" statement 1 1 1
 expect_run "both flags" 2 'not both' "$lumio" statement --condition --action 1 1 1
 expect_run "two codes" 2 'KIND P1 P2' "$lumio" statement --condition 1 1

@@ -117,3 +117,9 @@ bad_block[-1] ^= 0x20
 write('refuse', 'block_seal.hs5', bytes(bad_block))
 write('refuse', 'block_truncated.hs5', block([CONDITION, END])[:-2])
 write('refuse', 'block_extension.HS5', block([CONDITION]))
+
+# Found by the program-file fuzz target: a names block whose one usable line names the default name "'"
+# (the rest of the body is malformed stores). Loading and saving it must give the same image each time.
+write('open', 'names_default_quote.zt5', image(bytes.fromhex(
+    '0000002803ea4e3d270d0df4b6514afc090000002803ea3d09caffecffffff3a8100cece012cffffffffffffffff0000001401f707ff'
+    '00ff80ff0d071a000010ffff0000001a000010fffffffaffffffffffffff0202000000c8093dbed658')))

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -16,6 +17,7 @@
 #include "support/programs.h"
 #include "support/scripted_prompter.h"
 #include "ui/app/main_window.h"
+#include "ui/app/typed_text.h"
 #include "ui/dialogs/local_naming_dialog.h"
 #include "ui/dialogs/naming_dialog.h"
 #include "ui/dialogs/report_dialog.h"
@@ -148,6 +150,17 @@ private slots:
             QCOMPARE(naming->categoryList()->currentRow(), 0);
         }
         QCOMPARE(naming->countBox()->text(), u("0"));
+    }
+
+    // A character GBK cannot hold is named beside the name box; the '?' it became is then refused.
+    void replacedCharacterIsNamed() {
+        typeName(0, 5, "温•");
+        click("applyButton");
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), replacedCharacterNote(u("•")));
+        QCOMPARE(lastMessage(), u("新名称不合法（应该由字符数字下划线组成）"));
+        QCOMPARE(entry(5), u("全局整数5="));
+        QToolTip::hideText();
     }
 
     void renamesAreStepsOfTheEditHistory() {

@@ -2,8 +2,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -13,6 +15,7 @@
 #include "ui/app/main_window.h"
 #include "ui/app/qt_text.h"
 #include "ui/app/statement_list.h"
+#include "ui/app/typed_text.h"
 #include "ui/dialogs/function_list_dialog.h"
 #include "ui/dialogs/list_windows.h"
 #include "tests/support/statements.h"
@@ -116,6 +119,32 @@ private slots:
         QTest::keyClick(param3, Qt::Key_End);
         QTest::keyClick(param3, Qt::Key_5);
         QCOMPARE(line(1), u("     整数1 = 5"));  // 05 reads as the number 5
+    }
+
+    // A character GBK cannot hold is stored as '?' and named in a note beside the field; nothing modal.
+    void replacedCharactersAreNamedBesideTheField() {
+        load({action(4, 1, 1, "0")});
+        doubleClick(0);
+        QLineEdit* param3 = combo(1025)->lineEdit();
+        param3->selectAll();
+        QInputMethodEvent typed;
+        typed.setCommitString(u("7•"));
+        QApplication::sendEvent(param3, &typed);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), replacedCharacterNote(u("•")));
+        QToolTip::hideText();
+
+        auto* comment = qobject_cast<QPlainTextEdit*>(editor()->control(1037));
+        comment->setPlainText(u("备注😀"));
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), replacedCharacterNote(u("😀")));
+        QCOMPARE(toUtf8(editor()->session().statement().comment), std::string("备注?"));
+        QCOMPARE(prompter.prompts.size(), 0);
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        // Text GBK holds shows no note.
+        comment->setPlainText(u("备注"));
+        QVERIFY(!QToolTip::isVisible());
     }
 
     void openEditorFollowsTheSelection() {

@@ -17,6 +17,7 @@
 #include "ui/app/main_window.h"
 #include "ui/app/prompter.h"
 #include "ui/app/qt_text.h"
+#include "ui/app/typed_text.h"
 #include "ui/dialogs/local_naming_dialog.h"
 #include "ui/dialogs/report_dialog.h"
 
@@ -185,7 +186,7 @@ void Cmming_dlg::applyNames(RenameTable edited) {
 void Cmming_dlg::applyName() {
     RenameTable edited = names();
     const std::string message =
-        renameVariable(edited, gbkOf(selectedDefaultName()), gbkOf(nameBox_->text()), main_.edition());
+        renameVariable(edited, gbkOf(selectedDefaultName()), typedGbk(nameBox_->text(), nameBox_), main_.edition());
     applyNames(std::move(edited));
     nameChanged_ = false;
     if (!message.empty()) prompter().inform(fromGbk(message), text("错误"));
@@ -234,7 +235,7 @@ void Cmming_dlg::viewText() {
     const std::optional<QString> edited = textViewer_(text("重命名"), fromGbk(lumio::exportNames(names())));
     if (!edited) return;
     RenameTable changed;
-    const std::string message = lumio::importNames(changed, gbkOf(*edited), main_.edition());
+    const std::string message = lumio::importNames(changed, typedGbk(*edited, this), main_.edition());
     applyNames(std::move(changed));
     // Lines after a refused one are not applied; the user is told which line stopped the rest.
     if (!message.empty()) prompter().inform(fromGbk(message), text("错误"));

@@ -15,13 +15,13 @@
 
 #include "core/text/gbk.h"
 #include "ui/app/drop_down.h"
+#include "ui/app/typed_text.h"
 
 namespace lumio {
 namespace {
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString shown(const std::string& gbk) { return QString::fromStdString(toUtf8(gbk)); }
-std::string typed(const QString& text) { return toGbk(text.toStdString()); }
 
 // Template 133 is 289 dialog units wide; at the usual 1.75 x 1.625 pixels a unit that is about 506
 // pixels. The condition/result list is 76 units wide and the comment 47 units high. The height
@@ -155,10 +155,10 @@ void Cadd_in::buildControls() {
     });
     // Typing and picking an example both change the edit text.
     connect(param3_, &QComboBox::editTextChanged, this, [this](const QString& value) {
-        if (!showing_) choose([&] { return session_.editParam3(typed(value)); });
+        if (!showing_) choose([&] { return session_.editParam3(typedGbk(value, param3_)); });
     });
     connect(comment_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!showing_) choose([&] { return session_.editComment(typed(comment_->toPlainText())); });
+        if (!showing_) choose([&] { return session_.editComment(typedGbk(comment_->toPlainText(), comment_)); });
     });
     connect(confirm_, &QPushButton::clicked, this, &Cadd_in::accept);
     connect(cancel_, &QPushButton::clicked, this, &Cadd_in::reject);

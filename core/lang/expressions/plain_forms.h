@@ -10,8 +10,9 @@ namespace lumio {
 
 inline constexpr size_t kMaxPlainBytes = 200;
 
-// Groups of hex digits separated by spaces, each reduced to its low byte; a group longer than 9
-// characters or a text of 498 bytes or more gives no bytes.
+// Groups of hex digits separated by spaces, read as parseHexGroups reads them (each group's digits up
+// to its first other character, low 8 bits); a group longer than 9 characters or a text of 498 bytes or
+// more gives no bytes.
 Bytes parseHexBytes(std::string_view text);
 // Each byte as two upper-case hex digits, separated by single spaces.
 std::string printHexBytes(ByteView bytes);

@@ -50,7 +50,7 @@ std::string normalisedDefaultName(const RenameTable& names, std::string_view def
 }  // namespace
 
 std::string renameVariable(RenameTable& names, std::string_view defaultName, std::string_view newName,
-                           Edition edition, ReservedCheck check) {
+                           Edition edition, NameSource source) {
     static const std::string reset = toGbk("已复位");
     if (newName.empty()) {
         clearEntriesFor(names, defaultName);
@@ -58,7 +58,7 @@ std::string renameVariable(RenameTable& names, std::string_view defaultName, std
     }
     if (defaultName.empty()) return toGbk("空字符不行");
     // Giving an entry its own default name resets it, even when that name is reserved («全局整数5»).
-    const bool checkReserved = check == ReservedCheck::Apply && edition != Edition::Classic && newName != defaultName;
+    const bool checkReserved = source == NameSource::Typed && edition != Edition::Classic && newName != defaultName;
     for (size_t i = 0; checkReserved && i < categoryWords().size(); ++i)
         if (matchesNumberedPrefix(newName, categoryWords().at(i)))
             return toGbk("与系统名称重复：") + std::string(defaultName) + " = " + std::string(newName);
@@ -66,7 +66,8 @@ std::string renameVariable(RenameTable& names, std::string_view defaultName, std
         clearEntriesFor(names, defaultName);
         return reset;
     }
-    const std::string normalised = normalisedDefaultName(names, defaultName, edition);
+    const std::string normalised =
+        source == NameSource::Typed ? normalisedDefaultName(names, defaultName, edition) : std::string(defaultName);
     for (char c : newName)
         if (!isNameByte(static_cast<unsigned char>(c))) return toGbk("新名称不合法（应该由字符数字下划线组成）");
     for (const RenameEntry& entry : names.entries)
@@ -95,7 +96,7 @@ std::string exportNames(const RenameTable& names) {
     return text;
 }
 
-std::string importNames(RenameTable& names, std::string_view text, Edition edition, ReservedCheck check) {
+std::string importNames(RenameTable& names, std::string_view text, Edition edition, NameSource source) {
     size_t position = 0;
     while (position < text.size()) {
         size_t end = text.find_first_of("\r\n", position);
@@ -111,7 +112,7 @@ std::string importNames(RenameTable& names, std::string_view text, Edition editi
         const bool hasEquals = equals != std::string_view::npos;
         const std::string userName = hasEquals ? trimBlanks(line.substr(0, equals)) : std::string();
         const std::string defaultName = hasEquals ? trimBlanks(line.substr(equals + 1)) : std::string();
-        std::string message = renameVariable(names, defaultName, userName, edition, check);
+        std::string message = renameVariable(names, defaultName, userName, edition, source);
         if (!message.empty()) return lastWithoutBreak ? toGbk("最后一行") + message : message;
     }
     return {};

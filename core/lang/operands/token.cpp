@@ -184,20 +184,36 @@ std::string escapeText(std::string_view bytes) {
     return out + "\"";
 }
 
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
 // Unsigned base-16 conversion after "0x", stopping at the first non-hex character; values beyond
 // 32 bits saturate as a 32-bit strtoul does.
 std::uint32_t hexValue(std::string_view digits) {
     std::uint64_t value = 0;
     for (char c : digits) {
-        int digit;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else break;
+        const int digit = hexDigitValue(c);
+        if (digit < 0) break;
         value = value * 16 + static_cast<std::uint64_t>(digit);
         if (value > 0xFFFFFFFFull) return 0xFFFFFFFFu;
     }
     return static_cast<std::uint32_t>(value);
+}
+
+// One hex-bytes group: its hex digits up to the first other character (no sign, no "0x": «0x10» and
+// «-1» read as 0), reduced to the low 8 bits of their value, that is its last two digits read.
+std::uint8_t groupLowByte(std::string_view group) {
+    std::uint8_t value = 0;
+    for (char c : group) {
+        const int digit = hexDigitValue(c);
+        if (digit < 0) break;
+        value = static_cast<std::uint8_t>(value * 16 + digit);
+    }
+    return value;
 }
 
 Token numbered(TokenKind kind, std::string_view text) {
@@ -362,13 +378,7 @@ Bytes parseHexGroups(std::string_view text) {
         if (end == std::string::npos) end = padded.size();
         const std::string_view group = std::string_view(padded).substr(position, end - position);
         if (group.size() > 9) return {};
-        // As a C base-16 conversion reads it: an optional sign, an optional "0x", digits.
-        std::string_view digits = group;
-        const bool negative = !digits.empty() && digits.front() == '-';
-        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
-        if (startsWith(digits, "0x") || startsWith(digits, "0X")) digits.remove_prefix(2);
-        const std::uint32_t value = hexValue(digits);
-        out.push_back(static_cast<char>((negative ? 0u - value : value) & 0xFF));
+        out.push_back(static_cast<char>(groupLowByte(group)));
         position = end;
     }
     return out;

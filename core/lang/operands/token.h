@@ -115,8 +115,9 @@ Token floatToken(double number);
 double floatValue(const Token& token);
 
 // The brace-less inside of a byte-string constant, also the "hex bytes" parameter form: groups of hex
-// digits separated by spaces, each reduced to its low byte, at most 200. A group longer than 9
-// characters, or an input of 498 bytes or more, gives no bytes.
+// digits separated by spaces, at most 200. A group is read up to its first character that is not a hex
+// digit (so «0x10», «-1» and «zz» give 0) and gives the low 8 bits of its value («123456789» gives 89).
+// A group longer than 9 characters, or an input of 498 bytes or more, gives no bytes.
 Bytes parseHexGroups(std::string_view text);
 
 }  // namespace lumio

@@ -236,6 +236,15 @@ TEST(PlainForms, HexBytesAndRawText) {
     EXPECT_EQ(parseHexBytes("1 2 3"), hex("01 02 03"));
     EXPECT_EQ(printHexBytes(hex("01 02 03")), "01 02 03");
     EXPECT_EQ(parseHexBytes("  ff   100 "), hex("FF 00"));
+    // A group is read up to its first character that is not a hex digit, and keeps its low 8 bits.
+    const struct {
+        const char* text;
+        const char* bytes;
+    } groups[] = {
+        {"0x10 -1 7", "00 00 07"},   {"123456789", "89"},  {"FFFFFFFFF", "FF"}, {"+5 5+", "00 05"},
+        {"ab-cd", "AB"},             {"g1", "00"},         {"000000001", "01"}, {"1A2b", "2B"},
+    };
+    for (const auto& c : groups) EXPECT_EQ(parseHexBytes(c.text), hex(c.bytes)) << c.text;
     EXPECT_EQ(parseHexBytes("1 1234567890"), "");
     EXPECT_EQ(parseHexBytes(std::string(498, ' ')), "");
     EXPECT_EQ(parseHexBytes(std::string(300, '1').replace(0, 300, std::string(150, '1')).append(" 2")), "");

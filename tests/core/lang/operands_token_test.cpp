@@ -118,7 +118,8 @@ TEST(ClassifyToken, Constants) {
         EXPECT_EQ(decodeToken(encodeToken(token)), token) << empty;
     }
     EXPECT_EQ(classifyToken("{1 0123456789}", kCurrent).payload, "") << "a group over 9 characters";
-    EXPECT_EQ(classifyToken("{-1 0x10 zz}", kCurrent).payload, hex("FF 10 00"));
+    // Each group is read as hex digits up to its first other character: no sign, no "0x", no cap.
+    EXPECT_EQ(classifyToken("{-1 0x10 zz 123456789 1g 0Fx}", kCurrent).payload, hex("00 00 00 89 01 0F"));
     std::string many = "{";
     for (int i = 0; i < 210; ++i) many += "1 ";
     EXPECT_EQ(classifyToken(many + "}", kCurrent).payload.size(), 200u);

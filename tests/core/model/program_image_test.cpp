@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/checks/crc16.h"
 #include "core/checks/file_seal.h"
+#include "core/lang/operands/naming.h"
+#include "core/model/program_files.h"
 #include "core/model/program_image.h"
 #include "core/text/gbk.h"
 #include "tests/core/model/model_fixtures.h"
@@ -133,6 +137,65 @@ TEST(ProgramImage, LoaderSurvivesItemsThatDoNotTile) {
     loadProgramImage(loaded, image);
     EXPECT_TRUE(loaded.main.empty());
     EXPECT_EQ(loaded.function(1).count(), 1u);
+}
+
+// A body holding only a names block with `text`, in a sealed image.
+Bytes imageWithNames(std::string_view text) {
+    Bytes image(kImageHeaderSize, '\0');
+    appendU32BigEndian(image, static_cast<std::uint32_t>(text.size() + 6));
+    appendU16BigEndian(image, kNamesBlockId);
+    image += text;
+    sealProgramImage(image);
+    return image;
+}
+
+// Loading keeps a names block's lines as the file has them, so a save writes them back unchanged,
+// even default names that the token layer would print differently when the user types them.
+TEST(ProgramImage, NamesBlockSurvivesUnchanged) {
+    const char* texts[] = {
+        "N\t=\t'\r\n",                        // a lone quote: as a character constant it prints ''
+        "N\t=\t''\r\n",                       // and that prints with a third quote
+        "a\t=\t全局整数05\r\nb\t=\tpa3\r\n",  // a leading zero, lower case
+        "c\t=\t\"x\\q\"\r\nd\t=\t1.5\r\n",    // an escape that prints doubled, a float that prints 1.500000
+        "e\t=\t温度\r\nf\t=\te\r\n",          // a default name that is another entry's user name
+        "输入3\t=\t全局整数5\r\n",            // a reserved word as the user name
+    };
+    for (const char* utf8 : texts) {
+        const std::string text = toGbk(utf8);
+        for (Edition edition : {Edition::Current, Edition::Classic}) {
+            Program program;
+            loadProgramImage(program, imageWithNames(text), edition);
+            EXPECT_EQ(exportNames(program.names), text) << utf8;
+            EXPECT_EQ(buildProgramImage(program, edition), imageWithNames(text)) << utf8;
+        }
+    }
+}
+
+// Every image the loader accepts saves to the same image from the first save on. The files that must
+// open include inputs the fuzzer found.
+TEST(ProgramImage, SavingWhatWasLoadedIsIdempotent) {
+    namespace fs = std::filesystem;
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(fs::path(LUMIO_TEST_DATA) / "open")) {
+        if (entry.path().extension() != ".zt5") continue;
+        ++files;
+        const std::string name = entry.path().filename().string();
+        for (Edition edition : {Edition::Current, Edition::Classic}) {
+            auto bytes = readProgramFile(entry.path(), edition);
+            ASSERT_TRUE(bytes) << name;
+            Program loaded;
+            loadProgramImage(loaded, *bytes, edition);
+            const Bytes saved = buildProgramImage(loaded, edition);
+            Program again;
+            loadProgramImage(again, saved, edition);
+            EXPECT_EQ(buildProgramImage(again, edition), saved) << name;
+            EXPECT_EQ(again.names, loaded.names) << name;
+        }
+    }
+    EXPECT_GE(files, 4);
+    Program quote;
+    ASSERT_TRUE(openProgramFile(quote, fs::path(LUMIO_TEST_DATA) / "open" / "names_default_quote.zt5"));
+    EXPECT_EQ(exportNames(quote.names), "N\t=\t'\r\n");
 }
 
 }  // namespace

@@ -31,6 +31,33 @@ TEST(Gbk, UnconvertibleInputNeverFails) {
     EXPECT_EQ(toUtf8("a\xC8"), "a\xEF\xBF\xBD");  // a lead byte cut off at the end
 }
 
+// The first piece of input that became '?' is reported, and named for a message.
+TEST(Gbk, ConversionNamesTheFirstReplacedPiece) {
+    const struct {
+        const char* utf8;
+        const char* gbk;
+        const char* replaced;
+        const char* described;
+    } cases[] = {
+        {"温度 abc", "\xCE\xC2\xB6\xC8 abc", "", ""},
+        {"a•b😀", "a?b?", "•", "“•” (U+2022)"},
+        {"😀", "?", "\xF0\x9F\x98\x80", "“😀” (U+1F600)"},
+        {"a\xFF" "b•", "a?b?", "\xFF", "malformed UTF-8 bytes FF"},
+        {"\xE2\x80" "x", "?x", "\xE2\x80", "malformed UTF-8 bytes E2 80"},     // a sequence cut short
+        {"\xC0\xAF", "?", "\xC0\xAF", "malformed UTF-8 bytes C0 AF"},               // an overlong form
+        {"\xED\xA0\x80", "?", "\xED\xA0\x80", "malformed UTF-8 bytes ED A0 80"},  // a surrogate
+    };
+    for (const auto& c : cases) {
+        const GbkConversion conversion = convertToGbk(c.utf8);
+        EXPECT_EQ(conversion.text, toGbk(c.utf8)) << c.utf8;
+        EXPECT_EQ(conversion.text, c.gbk) << c.utf8;
+        EXPECT_EQ(conversion.firstReplaced, c.replaced) << c.utf8;
+        if (*c.replaced) {
+            EXPECT_EQ(describeUnconvertible(conversion.firstReplaced), c.described) << c.utf8;
+        }
+    }
+}
+
 TEST(Numbers, NthInteger) {
     struct Case {
         const char* text;
