@@ -4,6 +4,7 @@
 
 #include "apps/cli/commands.h"
 #include "apps/cli/link_options.h"
+#include "apps/cli/console.h"
 
 namespace lumio::cli {
 
@@ -36,6 +37,11 @@ const std::vector<Command>& commands() {
                      "                                replace the board's processor firmware with the image for its chip\n"
                      "                                (<chip>.bin from DIR; --fast: transfer at 115200 baud; --yes: do not ask)",
          runFirmware},
+        {"export", "lumio export FILE [-o OUT] [--edition classic]\n"
+                   "                                the program text of a .zt5 or .hs5 file (a git textconv driver too)",
+         runExport},
+        {"import", "lumio import TEXT -o FILE     the .zt5 or .hs5 file a program text stands for, byte for byte",
+         runImport},
     };
     return list;
 }
@@ -66,11 +72,12 @@ void printHelp() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    const lumio::cli::Arguments arguments = lumio::cli::commandLineArguments(argc, argv);
+    if (arguments.empty()) {
         printHelp();
         return 2;
     }
-    const std::string first = argv[1];
+    const std::string& first = arguments.front();
     if (first == "--help" || first == "-h" || first == "help") {
         printHelp();
         return 0;
@@ -80,7 +87,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (const auto& entry : lumio::cli::commands()) {
-        if (first == entry.name) return entry.run(lumio::cli::Arguments(argv + 2, argv + argc));
+        if (first == entry.name) return entry.run(lumio::cli::Arguments(arguments.begin() + 1, arguments.end()));
     }
     return lumio::cli::usageError(nullptr, "unknown command '" + first + "' (see lumio --help)");
 }

@@ -37,7 +37,6 @@ FileError fromCheck(ImageCheck check) {
 
 // The length field a program file is read with at all; beyond it the file is refused silently.
 constexpr std::uint32_t kReadableProgramLength = 500000;
-constexpr std::uint32_t kMaxBlockImage = 500000;
 
 }  // namespace
 
@@ -110,18 +109,25 @@ Expected<std::filesystem::path, FileIoFailure> saveProgramFile(const Program& pr
     return written;
 }
 
+std::optional<FileError> checkBlockFileBytes(ByteView bytes) {
+    if (bytes.size() < 6) return FileError::LengthField;
+    const std::uint32_t length = readU32BigEndian(bytes, 2);
+    if (length < 6 || length > kMaxBlockFileImage) return FileError::LengthField;
+    if (bytes.size() < size_t{length} + 2) return FileError::Truncated;
+    if (readU16LowFirst(bytes, 0) != FileSeal(bytes.substr(2, length))) return FileError::Seal;
+    return std::nullopt;
+}
+
 Expected<Bytes, FileFailure> readBlockFile(const std::filesystem::path& path) {
     if (!hasExtension(path, kBlockFileExtension)) return unexpected(FileFailure{FileError::Extension, {}});
     auto head = readFilePrefix(path, 6);
     if (!head) return unexpected(FileFailure{FileError::Unreadable, head.error()});
-    if (head->size() < 6) return unexpected(FileFailure{FileError::LengthField, {}});
-    const std::uint32_t length = readU32BigEndian(*head, 2);
-    if (length < 6 || length > kMaxBlockImage) return unexpected(FileFailure{FileError::LengthField, {}});
-    auto bytes = readFilePrefix(path, size_t{length} + 2);
+    // The length field is checked before the rest of the file is read.
+    if (const auto error = checkBlockFileBytes(*head); error == FileError::LengthField)
+        return unexpected(FileFailure{*error, {}});
+    auto bytes = readFilePrefix(path, size_t{readU32BigEndian(*head, 2)} + 2);
     if (!bytes) return unexpected(FileFailure{FileError::Unreadable, bytes.error()});
-    if (bytes->size() < size_t{length} + 2) return unexpected(FileFailure{FileError::Truncated, {}});
-    if (readU16LowFirst(*bytes, 0) != FileSeal(ByteView(*bytes).substr(2)))
-        return unexpected(FileFailure{FileError::Seal, {}});
+    if (const auto error = checkBlockFileBytes(*bytes)) return unexpected(FileFailure{*error, {}});
     bytes->erase(0, 2);
     return std::move(*bytes);
 }

@@ -56,6 +56,12 @@ UserMessage blockFileMessage(const FileFailure& failure);
 [[nodiscard]] Expected<std::filesystem::path, FileIoFailure> saveProgramFile(const Program& program, const std::filesystem::path& path,
                                                              Edition edition = Edition::Current);
 
+// The largest StoreImage a block file may carry.
+inline constexpr std::uint32_t kMaxBlockFileImage = 500000;
+// Checks the bytes of a block file: the length field, that many bytes after the seal, then the seal.
+// Returns the first failed check, or nothing when the block would load.
+std::optional<FileError> checkBlockFileBytes(ByteView bytes);
+
 // Reads and checks a block file without loading it; gives its StoreImage (the bytes after the seal).
 [[nodiscard]] Expected<Bytes, FileFailure> readBlockFile(const std::filesystem::path& path);
 // Reads, checks and loads; the store is unchanged on failure.

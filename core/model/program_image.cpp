@@ -87,26 +87,38 @@ ImageCheck checkProgramImage(ByteView bytes, Edition edition) {
     return ImageCheck::Ok;
 }
 
-ProgramImageItems findProgramImageItems(ByteView bytes, Edition edition) {
-    ProgramImageItems items;
-    if (bytes.size() < kImageHeaderSize) return items;
+ImageWalk walkProgramImage(ByteView bytes) {
+    ImageWalk walk;
+    if (bytes.size() < kImageHeaderSize) {
+        walk.stop = bytes.size();
+        return walk;
+    }
     const size_t total = std::min<size_t>(readU32BigEndian(bytes, 2), bytes.size());
     size_t offset = kImageHeaderSize;
     while (offset + kStoreHeaderSize <= total) {
         const std::uint32_t length = readU32BigEndian(bytes, offset);
-        const int id = readU16BigEndian(bytes, offset + 4);
         // An item shorter than its own header, or running past the image, cannot be walked over.
         if (length < kStoreHeaderSize || length > total - offset) break;
-        const ByteView item = bytes.substr(offset, length);
+        walk.items.push_back({offset, length, readU16BigEndian(bytes, offset + 4)});
+        offset += length;
+    }
+    walk.stop = offset;
+    return walk;
+}
+
+ProgramImageItems findProgramImageItems(ByteView bytes, Edition edition) {
+    ProgramImageItems items;
+    for (const ImageItem& entry : walkProgramImage(bytes).items) {
+        const ByteView item = bytes.substr(entry.offset, entry.length);
+        const int id = entry.id;
         if (id == 0)
             items.main = item;
         else if (id >= 1 && id <= kFunctionCount)
             items.functions[static_cast<size_t>(id - 1)] = item;
         else if (hasThreads(edition) && id > kThreadIdBase && id <= kThreadIdBase + kThreadCount)
             items.threads[static_cast<size_t>(id - kThreadIdBase - 1)] = item;
-        else if (id == kNamesBlockId && length > kStoreHeaderSize)
+        else if (id == kNamesBlockId && entry.length > kStoreHeaderSize)
             items.namesText = item.substr(kStoreHeaderSize);
-        offset += length;
     }
     return items;
 }

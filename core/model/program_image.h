@@ -13,6 +13,7 @@
 //         empty: length (text + 6, big-endian), 03 EA, the names text.
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "core/edition.h"
 #include "core/model/program.h"
@@ -48,6 +49,19 @@ Bytes buildProgramImage(const Program& program, Edition edition = Edition::Curre
 void sealProgramImage(Bytes& image);
 // Checks the first T bytes of `bytes` (T from bytes 2..5).
 ImageCheck checkProgramImage(ByteView bytes, Edition edition = Edition::Current);
+// The items of an image's body as the loader walks them: offset and length in the image, and id.
+// `stop` is where the walk ended; bytes from there to T do not form an item and are not read.
+struct ImageItem {
+    size_t offset = 0;
+    size_t length = 0;
+    int id = 0;
+};
+struct ImageWalk {
+    std::vector<ImageItem> items;
+    size_t stop = 0;
+};
+ImageWalk walkProgramImage(ByteView image);
+
 // Replaces the program with the content of an image that passed checkProgramImage. Items that do
 // not tile the body end the walk; unknown ids are skipped.
 void loadProgramImage(Program& program, ByteView image, Edition edition = Edition::Current);

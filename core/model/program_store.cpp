@@ -87,6 +87,28 @@ Bytes ProgramStore::image() const {
     return out;
 }
 
+RecordWalk walkStoreImage(ByteView source) {
+    RecordWalk walk;
+    if (source.size() < 4) {
+        walk.stop = source.size();
+        return walk;
+    }
+    const std::uint32_t length = readU32BigEndian(source, 0);
+    const size_t end = std::min<size_t>(length, source.size());
+    walk.stop = std::min(kStoreHeaderSize, source.size());
+    if (length < kMinStoreImage || length > kMaxStoreImage) return walk;
+    size_t offset = kStoreHeaderSize;
+    while (offset < end) {
+        const size_t recordSize = byteAt(source, offset);
+        // A zero length byte would never advance; a record running past the image end is not ours.
+        if (recordSize == 0 || offset + recordSize > end) break;
+        walk.records.push_back({offset, recordSize});
+        offset += recordSize;
+    }
+    walk.stop = offset;
+    return walk;
+}
+
 void ProgramStore::readImage(ByteView source) {
     clear();
     // Counting first costs a walk over the length bytes and saves the copies of a growing store.

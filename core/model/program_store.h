@@ -20,6 +20,18 @@ inline constexpr std::uint32_t kMinStoreImage = 7;
 inline constexpr std::uint32_t kMaxStoreImage = 200000;
 inline constexpr size_t kStoreHeaderSize = 6;
 
+// Where the records of a StoreImage lie, as the loader walks them: each record's offset and length in
+// the image, and the offset where the walk stopped (bytes from there to the image end are not read).
+// A length field outside 7..200000 yields no records and stops at the end of the header.
+struct RecordSpan {
+    size_t offset = 0;
+    size_t length = 0;
+};
+struct RecordWalk {
+    std::vector<RecordSpan> records;
+    size_t stop = 0;
+};
+RecordWalk walkStoreImage(ByteView source);
 // The depth of `statement` in a store walked from the top, `level` being the depth the statements
 // before it left; advances `level` past it. A block begin stands at the level it opens, a block end
 // at the level it returns to; depth stops at 15.

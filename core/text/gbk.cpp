@@ -7,6 +7,7 @@
 #include <iconv.h>
 #endif
 
+#include <algorithm>
 #include <cstdio>
 #include <mutex>
 #include <optional>
@@ -28,17 +29,53 @@ size_t utf8SequenceLength(std::string_view rest) {
 
 #if defined(_WIN32)
 
-std::string convert(std::string_view in, unsigned fromCodePage, unsigned toCodePage, bool toGbkTarget) {
-    if (in.empty()) return {};
-    int wideLength = MultiByteToWideChar(fromCodePage, 0, in.data(), static_cast<int>(in.size()), nullptr, 0);
+constexpr unsigned kGbkCodePage = 936;
+
+// Converts `in` from one code page to another through UTF-16; nothing when some character has no
+// exact form in the target or `in` is not valid in the source.
+std::optional<std::string> convertExactly(std::string_view in, unsigned fromCodePage, unsigned toCodePage) {
+    if (in.empty()) return std::string();
+    const int inLength = static_cast<int>(in.size());
+    const int wideLength = MultiByteToWideChar(fromCodePage, MB_ERR_INVALID_CHARS, in.data(), inLength, nullptr, 0);
+    if (wideLength <= 0) return std::nullopt;
     std::wstring wide(static_cast<size_t>(wideLength), L'\0');
-    MultiByteToWideChar(fromCodePage, 0, in.data(), static_cast<int>(in.size()), wide.data(), wideLength);
+    MultiByteToWideChar(fromCodePage, MB_ERR_INVALID_CHARS, in.data(), inLength, wide.data(), wideLength);
+    // Best-fit mappings (a look-alike in place of a missing character) would hide a loss; UTF-8 takes
+    // no flags and reports no default use.
+    const bool toUtf8 = toCodePage == CP_UTF8;
     BOOL usedDefault = FALSE;
-    int outLength = WideCharToMultiByte(toCodePage, 0, wide.data(), wideLength, nullptr, 0, toGbkTarget ? "?" : nullptr,
-                                        toGbkTarget ? &usedDefault : nullptr);
+    const DWORD flags = toUtf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL* defaultUse = toUtf8 ? nullptr : &usedDefault;
+    const int outLength = WideCharToMultiByte(toCodePage, flags, wide.data(), wideLength, nullptr, 0, nullptr, defaultUse);
+    if (outLength <= 0 || usedDefault) return std::nullopt;
     std::string out(static_cast<size_t>(outLength), '\0');
-    WideCharToMultiByte(toCodePage, 0, wide.data(), wideLength, out.data(), outLength, toGbkTarget ? "?" : nullptr,
-                        toGbkTarget ? &usedDefault : nullptr);
+    WideCharToMultiByte(toCodePage, flags, wide.data(), wideLength, out.data(), outLength, nullptr, defaultUse);
+    if (usedDefault) return std::nullopt;
+    return out;
+}
+
+// The whole text at once when it converts exactly; otherwise piece by piece, each piece that does not
+// convert replaced, so the result is the one the iconv path gives: `pieceLength` says how many bytes
+// the next piece may take at the most, and a piece that fails is retried shorter down to one byte.
+template <class PieceLength>
+std::string convert(std::string_view in, unsigned fromCodePage, unsigned toCodePage, std::string_view replacement,
+                    PieceLength pieceLength) {
+    if (auto whole = convertExactly(in, fromCodePage, toCodePage)) return *whole;
+    std::string out;
+    size_t offset = 0;
+    while (offset < in.size()) {
+        const std::string_view rest = in.substr(offset);
+        size_t length = std::min(pieceLength(rest), rest.size());
+        std::optional<std::string> piece;
+        while (length > 0 && !(piece = convertExactly(rest.substr(0, length), fromCodePage, toCodePage))) --length;
+        if (piece) {
+            out += *piece;
+            offset += length;
+        } else {
+            out += replacement;
+            offset += fromCodePage == CP_UTF8 ? std::max<size_t>(utf8SequenceLength(rest), 1) : 1;
+        }
+    }
     return out;
 }
 
@@ -102,7 +139,7 @@ Converter& utf8ToGbk() {
 
 std::string toGbk(std::string_view utf8) {
 #if defined(_WIN32)
-    return convert(utf8, CP_UTF8, 936, true);
+    return convert(utf8, CP_UTF8, kGbkCodePage, "?", utf8SequenceLength);
 #else
     return utf8ToGbk().run(utf8, "?", utf8SequenceLength);
 #endif
@@ -111,7 +148,7 @@ std::string toGbk(std::string_view utf8) {
 GbkConversion convertToGbk(std::string_view utf8) {
     GbkConversion conversion;
 #if defined(_WIN32)
-    conversion.text = convert(utf8, CP_UTF8, 936, true);
+    conversion.text = convert(utf8, CP_UTF8, kGbkCodePage, "?", utf8SequenceLength);
     // Find the first piece that does not survive on its own: malformed UTF-8 or no GBK code.
     for (size_t position = 0; position < utf8.size();) {
         const std::string_view piece = utf8.substr(position, utf8SequenceLength(utf8.substr(position)));
@@ -172,7 +209,9 @@ std::string describeUnconvertible(std::string_view utf8Piece) {
 
 std::string toUtf8(std::string_view gbkBytes) {
 #if defined(_WIN32)
-    return convert(gbkBytes, 936, CP_UTF8, false);
+    // A GBK character is one byte below 0x80 (and 0x80 itself), or a lead byte and a trail byte.
+    return convert(gbkBytes, kGbkCodePage, CP_UTF8, "\xEF\xBF\xBD",
+                   [](std::string_view rest) { return static_cast<unsigned char>(rest[0]) < 0x80 ? size_t{1} : size_t{2}; });
 #else
     static Converter converter("UTF-8", "CP936");
     return converter.run(gbkBytes, "\xEF\xBF\xBD", [](std::string_view) { return size_t{1}; });
