@@ -70,19 +70,7 @@ void CMy1Dlg::buildMenus() {
 
     QMenu* link = bar->addMenu(text("通信(&C)"));
     link->setObjectName(QStringLiteral("linkMenu"));
-    addDisabled(link, "读取全部", "actionReadAll");
-    addDisabled(link, "写入全部", "actionWriteAll");
-    link->addSeparator();
-    addDisabled(link, "校准时间", "actionSetClock");
-    addDisabled(link, "读取模块时间", "actionReadClock");
-    addDisabled(link, "设备加密", "actionLock");
-    addDisabled(link, "设备解密", "actionUnlock");
-    QMenu* address = addSubmenu(link, "地址操作", "addressMenu");
-    addDisabled(address, "读地址", "actionReadAddress");
-    addDisabled(address, "写地址", "actionWriteAddress");
-    addDisabled(link, "读取硬件信息", "actionHardwareInfo");
-    addDisabled(link, "读取硬件信息2", "actionHardwareInfo2");
-    link->addSeparator();
+    addDeviceEntries(link, "写地址");
     QMenu* firmware = addSubmenu(link, "固件升级", "firmwareMenu");
     addDisabled(firmware, "固件升级", "actionFirmwareUpgrade");
     addDisabled(firmware, "固件升级_115200", "actionFirmwareUpgrade115200");

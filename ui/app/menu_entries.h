@@ -39,4 +39,23 @@ inline QMenu* addSubmenu(QMenu* menu, const char* caption, const char* name) {
     return submenu;
 }
 
+// The device entries of the 通信 menu that both editions share, created disabled (the link enables the
+// ones it serves by their object names). `writeAddressCaption` is the one text the editions word
+// differently.
+inline void addDeviceEntries(QMenu* link, const char* writeAddressCaption) {
+    addDisabled(link, "读取全部", "actionReadAll");
+    addDisabled(link, "写入全部", "actionWriteAll");
+    link->addSeparator();
+    addDisabled(link, "校准时间", "actionSetClock");
+    addDisabled(link, "读取模块时间", "actionReadClock");
+    addDisabled(link, "设备加密", "actionLock");
+    addDisabled(link, "设备解密", "actionUnlock");
+    QMenu* address = addSubmenu(link, "地址操作", "addressMenu");
+    addDisabled(address, "读地址", "actionReadAddress");
+    addDisabled(address, writeAddressCaption, "actionWriteAddress");
+    addDisabled(link, "读取硬件信息", "actionHardwareInfo");
+    addDisabled(link, "读取硬件信息2", "actionHardwareInfo2");
+    link->addSeparator();
+}
+
 }  // namespace lumio

@@ -77,19 +77,7 @@ void buildToolsMenu(QMenuBar* bar, CMy1Dlg& window) {
 
 void buildLinkMenu(QMenuBar* bar) {
     QMenu* link = topMenu(bar, "通信(&C)", "linkMenu");
-    addDisabled(link, "读取全部", "actionReadAll");
-    addDisabled(link, "写入全部", "actionWriteAll");
-    link->addSeparator();
-    addDisabled(link, "校准时间", "actionSetClock");
-    addDisabled(link, "读取模块时间", "actionReadClock");
-    addDisabled(link, "设备加密", "actionLock");
-    addDisabled(link, "设备解密", "actionUnlock");
-    QMenu* address = addSubmenu(link, "地址操作", "addressMenu");
-    addDisabled(address, "读地址", "actionReadAddress");
-    addDisabled(address, "写地址(上电10秒以内)", "actionWriteAddress");
-    addDisabled(link, "读取硬件信息", "actionHardwareInfo");
-    addDisabled(link, "读取硬件信息2", "actionHardwareInfo2");
-    link->addSeparator();
+    addDeviceEntries(link, "写地址(上电10秒以内)");
     addDisabled(link, "读取网络信息", "actionNetworkInfo");
     addDisabled(link, "读取ID", "actionReadId");
 }
