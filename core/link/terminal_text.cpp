@@ -93,7 +93,9 @@ TerminalText::Batch TerminalText::flush(std::string_view stamp) {
         const size_t lineEnd = text_.find('\n', cut);
         if (lineEnd != std::string::npos && lineEnd - cut < 4096) cut = lineEnd + 1;
         else if (hexDisplay_) cut += (3 - cut % 3) % 3;
-        text_ = scrollBackMarker() + text_.substr(cut);
+        // In place: no second copy of a two-megabyte text on the window's clock.
+        text_.erase(0, cut);
+        text_.insert(0, scrollBackMarker());
         batch.rebuilt = true;
     }
     return batch;

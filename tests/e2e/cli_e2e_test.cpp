@@ -7,6 +7,7 @@
 
 #include "tests/e2e/program_images.h"
 #include "tests/e2e/sim_process.h"
+#include "tests/e2e/wait_until.h"
 
 using namespace lumio;
 using namespace lumio::test;
@@ -158,7 +159,7 @@ void CliE2eTest::simulatorKilledMidWrite() {
     cli.start(cliProgram(), {QStringLiteral("write"), program, overTcp ? QStringLiteral("--tcp") : QStringLiteral("--serial"),
                              overTcp ? sim.tcpTarget() : sim.ptyPath()});
     // The board goes away once the first progress line shows the write is under way.
-    QVERIFY(QTest::qWaitFor([&] { return cli.readAllStandardError().contains("blocks"); }, 20000));
+    QVERIFY(lumio::test::waitUntil([&] { return cli.readAllStandardError().contains("blocks"); }, 20000));
     sim.kill();
     QVERIFY(cli.waitForFinished(10000));
     QCOMPARE(cli.exitCode(), 1);

@@ -10,6 +10,7 @@
 #include "link/tcp_transport.h"
 #include "tests/e2e/link_support.h"
 #include "tests/e2e/program_images.h"
+#include "tests/e2e/wait_until.h"
 
 using namespace lumio;
 using namespace lumio::test;
@@ -69,7 +70,7 @@ void LinkE2eTest::writeThenReadBack() {
     turnCounter.start(10);
     under.link().writeAll(image, true);
     QCOMPARE(under.waitForEnd(LinkOperation::WriteAll), "Completed");
-    QVERIFY(QTest::qWaitFor([&] { return !under.record().verified.isEmpty(); }, 20000));
+    QVERIFY(lumio::test::waitUntil([&] { return !under.record().verified.isEmpty(); }, 20000));
     QVERIFY2(under.record().verifiedOk, qPrintable(under.record().verified.first()));
     QVERIFY(turns > 0);
     QCOMPARE(under.record().messages, QList<QString>{text(writeDoneText())});
@@ -172,7 +173,7 @@ void LinkE2eTest::closedPortFailsFast() {
     link.connectNetwork();
     // Asynchronous: the call returns at once, the failure follows well within the 3 s time-out.
     QCOMPARE(failures, 0);
-    QVERIFY(QTest::qWaitFor([&] { return failures > 0; }, kConnectTimeoutMilliseconds));
+    QVERIFY(lumio::test::waitUntil([&] { return failures > 0; }, kConnectTimeoutMilliseconds));
     QCOMPARE(link.caption(), QStringLiteral("网络已断开"));
     QCOMPARE(connectFailedText(), QStringLiteral("建立连接失败"));
 }
@@ -185,7 +186,7 @@ void LinkE2eTest::simulatorKilledMidWrite() {
     LinkUnderTest under;
     QVERIFY(under.open(sim, pipe));
     under.link().writeAll(programImageOfSize(40000, 5));
-    QVERIFY(QTest::qWaitFor([&] { return under.record().lastProgress >= 5; }, 20000));
+    QVERIFY(lumio::test::waitUntil([&] { return under.record().lastProgress >= 5; }, 20000));
     sim.kill();
     QCOMPARE(under.waitForEnd(LinkOperation::WriteAll, 10000), "Failed");
     QCOMPARE(under.record().lost, 1);

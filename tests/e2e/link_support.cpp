@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "tests/e2e/wait_until.h"
+
 namespace lumio::test {
 
 LinkUnderTest::LinkUnderTest() : link_(std::make_unique<DeviceLink>()) {
@@ -35,13 +37,13 @@ bool LinkUnderTest::open(const SimProcess& sim, Pipe pipe, std::uint32_t baud) {
     link_->setSerialBaud(baud);
     if (pipe == Pipe::Pty) return link_->openSerial();
     link_->connectNetwork();
-    return QTest::qWaitFor([this] { return link_->isNetworkConnected() || record_.connectFailures > 0; }, 5000) &&
+    return lumio::test::waitUntil([this] { return link_->isNetworkConnected() || record_.connectFailures > 0; }, 5000) &&
            link_->isNetworkConnected();
 }
 
 QString LinkUnderTest::waitForEnd(LinkOperation operation, int milliseconds) {
     std::optional<Outcome> outcome;
-    const bool ended = QTest::qWaitFor(
+    const bool ended = lumio::test::waitUntil(
         [&] {
             for (const Ended& each : record_.ended)
                 if (each.operation == operation) outcome = each.outcome;

@@ -13,6 +13,7 @@
 
 #include "tests/e2e/sim_process.h"
 #include "tests/ui/support/scripted_prompter.h"
+#include "tests/e2e/wait_until.h"
 #include "ui/app/main_window.h"
 #include "ui/app/settings_store.h"
 #include "ui/link/link_panel.h"
@@ -52,8 +53,8 @@ private slots:
 
     void firmwareUpgradeFromTheMenu() {
         QVERIFY(sim_->start({QStringLiteral("--chip"), QStringLiteral("stm32g0b0")}));
-        // A short image: the whole-size transfers are covered by lumio firmware and the board model.
-        QByteArray image(5000, '\0');
+        // An image of a real size: 97,580 bytes, 1952 blocks, each acknowledged before the next.
+        QByteArray image(97580, '\0');
         for (int i = 0; i < image.size(); ++i) image[i] = static_cast<char>(i * 13);
         QVERIFY(QDir().mkpath(path("images")));
         QVERIFY(writeFile(path("images/stm32g0b0.bin"), image));
@@ -66,12 +67,12 @@ private slots:
                     endings << QStringLiteral("%1 %2").arg(linkOperationName(operation), outcomeName(outcome));
                 });
         window_->findChild<QAction*>(QStringLiteral("actionFirmwareUpgrade"))->trigger();
-        const bool done = QTest::qWaitFor([&] { return informed(text("固件已更新为当前适用版本！")); }, 20000);
+        const bool done = lumio::test::waitUntil([&] { return informed(text("固件已更新为当前适用版本！")); }, 20000);
         QVERIFY2(done, qPrintable(promptsText() + QStringLiteral("\nended: ") + endings.join(QStringLiteral(", "))));
         QCOMPARE(prompter_->prompts[0].text, text("确认要升级处理器固件为当前适配版本吗？"));
         QCOMPARE(prompter_->prompts[0].caption, text("警告"));
         QVERIFY2(prompter_->prompts[1].text.contains(QStringLiteral("stm32g0b0")) &&
-                     prompter_->prompts[1].text.contains(QStringLiteral("5000")),
+                     prompter_->prompts[1].text.contains(QStringLiteral("97580")),
                  qPrintable(prompter_->prompts[1].text));
         QCOMPARE(window_->linkPanel()->link().operation(), LinkOperation::Idle);
     }
@@ -92,7 +93,7 @@ private slots:
         qobject_cast<QLineEdit*>(terminal.control(1056))->setText(QStringLiteral("1 69 0 15 0 0 4C 7"));
         qobject_cast<QPushButton*>(terminal.control(1055))->click();
         auto* received = qobject_cast<QPlainTextEdit*>(terminal.control(1027));
-        QVERIFY(QTest::qWaitFor([&] { return received->toPlainText().startsWith(QStringLiteral("01 69 07 ")); }, 5000));
+        QVERIFY(lumio::test::waitUntil([&] { return received->toPlainText().startsWith(QStringLiteral("01 69 07 ")); }, 5000));
         terminal.close();
         QCOMPARE(window_->linkPanel()->link().operation(), LinkOperation::Idle);
     }
@@ -109,7 +110,7 @@ private:
         window_ = std::make_unique<CMy1Dlg>(Edition::Current, nullptr, SettingsStore(path("zt_lumio.ini")));
         window_->setPrompter(prompter_.get());
         qobject_cast<QPushButton*>(window_->control(1008))->click();
-        QVERIFY(QTest::qWaitFor(
+        QVERIFY(lumio::test::waitUntil(
             [&] { return qobject_cast<QPushButton*>(window_->control(1008))->text() == text("网络已连接"); }, 5000));
     }
 

@@ -23,7 +23,7 @@ QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The receive box holds at most this many lines, the oldest dropped first, and starts a new line after
 // this many characters: a text widget slows down on very long lines, and a hexadecimal stream has none.
-constexpr int kDisplayLines = 20000;
+constexpr int kDisplayLines = 10000;
 constexpr int kDisplayLineLength = 96;  // 32 bytes in hexadecimal
 
 constexpr int kRowCheckIds[] = {1057, 1058, 1061, 1067, 1073};
