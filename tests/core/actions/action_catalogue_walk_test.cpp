@@ -55,7 +55,7 @@ void walkCatalogue(const LangContext& context) {
                     const std::string where = std::string(edition) + " " + std::to_string(kind.code) + "/" +
                                               std::to_string(p1.code) + "/" + std::to_string(p2.code) + " «" +
                                               param3 + "»";
-                    Statement statement = testing::actionStatement(kind.code, p1.code, p2.code, param3.c_str(), context);
+                    Statement statement = testing::actionStatementIn(context, kind.code, p1.code, p2.code, param3.c_str());
                     const std::string text = actionText(statement, context);
                     EXPECT_EQ(text.find("%s"), std::string::npos) << where;
                     rendered = rendered || !text.empty();

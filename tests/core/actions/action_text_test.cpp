@@ -13,7 +13,7 @@ const LangContext& kCurrent = testing::kCurrentEdition;
 const LangContext& kClassic = testing::kClassicEdition;
 
 Statement action(int kind, int p1, int p2, const char* param3Utf8 = "", const LangContext& context = kCurrent) {
-    return testing::actionStatement(kind, p1, p2, param3Utf8, context);
+    return testing::actionStatementIn(context, kind, p1, p2, param3Utf8);
 }
 
 std::string textOf(const Statement& statement, const LangContext& context = kCurrent) {

@@ -8,6 +8,7 @@ namespace lumio {
 namespace {
 
 using testing::actionStatement;
+using testing::actionStatementIn;
 using testing::expectActionTexts;
 using testing::kClassicEdition;
 using testing::kCurrentEdition;
@@ -34,7 +35,7 @@ TEST(CommunicationActions, DataPortShowsItsUserName) {
     names.entries.push_back({toGbk("数据口2"), toGbk("屏幕口")});
     const LangContext context{Edition::Current, &names};
     EXPECT_EQ(toUtf8(actionParam1Name(11, 2, context)), "屏幕口");
-    EXPECT_EQ(toUtf8(actionText(actionStatement(11, 2, 2, "ok", context), context)), "屏幕口发送字符串:ok");
+    EXPECT_EQ(toUtf8(actionText(actionStatementIn(context, 11, 2, 2, "ok"), context)), "屏幕口发送字符串:ok");
     // The data-port list of the baud-rate setting does not take user names.
     EXPECT_EQ(toUtf8(actionParam2Name(10, 4, 2, context)), "数据口2");
 }
@@ -124,7 +125,7 @@ TEST(CommunicationActions, DisconnectIsOfferedOnlyByTheClassicBuild) {
     EXPECT_EQ(classic[2].code, 3);
     EXPECT_EQ(toUtf8(classic[2].name), "TCP控制器断开连接");
     for (const LangContext& context : {kCurrentEdition, kClassicEdition})
-        EXPECT_EQ(toUtf8(actionText(actionStatement(20, 2, 3, "1", context), context)), "TCP控制器1 断开连接");
+        EXPECT_EQ(toUtf8(actionText(actionStatementIn(context, 20, 2, 3, "1"), context)), "TCP控制器1 断开连接");
 }
 
 }  // namespace

@@ -8,17 +8,12 @@
 #include "core/lang/conditions/condition_param.h"
 #include "core/lang/conditions/condition_text.h"
 #include "core/text/gbk.h"
+#include "tests/support/statements.h"
 
 namespace lumio {
 namespace {
 
-Statement condition(int kind, int param1, int param2) {
-    Statement statement;
-    statement.setKind(static_cast<std::uint8_t>(kind));
-    statement.setParam1(static_cast<std::uint8_t>(param1));
-    statement.setParam2(static_cast<std::uint8_t>(param2));
-    return statement;
-}
+Statement condition(int kind, int param1, int param2) { return testing::rawStatement(false, kind, param1, param2); }
 
 const RenameTable& userNames() {
     static const RenameTable names = [] {
@@ -40,7 +35,7 @@ struct Case {
 };
 
 void check(const Case& c, const LangContext& context) {
-    SCOPED_TRACE(testing::Message() << c.kind << "/" << c.param1 << "/" << c.param2 << " «" << c.typed << "»");
+    SCOPED_TRACE(::testing::Message() << c.kind << "/" << c.param1 << "/" << c.param2 << " «" << c.typed << "»");
     Statement statement = condition(c.kind, c.param1, c.param2);
     ASSERT_TRUE(encodeConditionParam(statement, toGbk(c.typed), context));
     if (c.stored != nullptr) {

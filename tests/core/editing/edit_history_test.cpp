@@ -2,16 +2,12 @@
 
 #include "core/editing/edit_history.h"
 #include "core/editing/store_edit.h"
+#include "tests/support/statements.h"
 
 namespace lumio {
 namespace {
 
-Statement condition(int number) {
-    Statement statement;
-    statement.setKind(1);
-    statement.setParam1(static_cast<std::uint8_t>(number));
-    return statement;
-}
+Statement condition(int number) { return testing::rawStatement(false, 1, number); }
 
 Program programOf(int count) {
     Program program;

@@ -4,6 +4,7 @@
 
 #include "core/listing/listing.h"
 #include "core/text/gbk.h"
+#include "tests/support/statements.h"
 
 namespace lumio {
 namespace {
@@ -13,22 +14,16 @@ std::string stubText(const Statement& statement, const LangContext&) {
     return (statement.isAction ? "A" : "C") + std::to_string(statement.kind());
 }
 
+using testing::blockBegin;
+using testing::blockEnd;
+
 Statement condition(int kind, int param1 = 1, bool orWithPrevious = false) {
-    Statement statement;
-    statement.setKind(static_cast<std::uint8_t>(kind));
-    statement.setParam1(static_cast<std::uint8_t>(param1));
+    Statement statement = testing::rawStatement(false, kind, param1);
     statement.orWithPrevious = orWithPrevious;
     return statement;
 }
 
-Statement action(int kind, int param1 = 1) {
-    Statement statement = condition(kind, param1);
-    statement.isAction = 1;
-    return statement;
-}
-
-Statement blockBegin() { return action(kBlockActionKind, kBlockBeginParam); }
-Statement blockEnd() { return action(kBlockActionKind, kBlockEndParam); }
+Statement action(int kind, int param1 = 1) { return testing::rawStatement(true, kind, param1); }
 
 std::vector<std::string> listing(std::vector<Statement> statements) {
     ProgramStore store;

@@ -5,16 +5,13 @@
 #include "core/listing/find.h"
 #include "core/listing/listing.h"
 #include "core/text/gbk.h"
+#include "tests/support/statements.h"
 
 namespace lumio {
 namespace {
 
 Statement statement(bool isAction, int kind, int param1, int param2, const char* comment = "") {
-    Statement s;
-    s.isAction = isAction ? 1 : 0;
-    s.setKind(static_cast<std::uint8_t>(kind));
-    s.setParam1(static_cast<std::uint8_t>(param1));
-    s.setParam2(static_cast<std::uint8_t>(param2));
+    Statement s = testing::rawStatement(isAction, kind, param1, param2);
     s.comment = toGbk(comment);
     return s;
 }
@@ -66,7 +63,7 @@ TEST(FindText, SearchesStatementTextsFromTheStart) {
         {0, "2    ", -1}, {0, "{", 4},      {0, "输入3", -1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.start << " «" << c.text << "»");
+        SCOPED_TRACE(::testing::Message() << c.start << " «" << c.text << "»");
         EXPECT_EQ(findText(store, c.start, toGbk(c.text), {}), c.found);
     }
 }

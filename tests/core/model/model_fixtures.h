@@ -3,26 +3,12 @@
 #include <string>
 
 #include "core/model/program_store.h"
+#include "tests/support/statements.h"
 
 namespace lumio::testing {
 
-inline Statement action(std::uint8_t kind, std::uint8_t p1 = 0, std::uint8_t p2 = 0) {
-    Statement statement;
-    statement.isAction = 1;
-    statement.setKind(kind);
-    statement.setParam1(p1);
-    statement.setParam2(p2);
-    return statement;
-}
-
-inline Statement condition(std::uint8_t kind, std::uint8_t p1 = 0, std::uint8_t p2 = 0) {
-    Statement statement = action(kind, p1, p2);
-    statement.isAction = 0;
-    return statement;
-}
-
-inline Statement blockBegin() { return action(kBlockActionKind, kBlockBeginParam); }
-inline Statement blockEnd() { return action(kBlockActionKind, kBlockEndParam); }
+inline Statement action(int kind, int p1 = 0, int p2 = 0) { return rawStatement(true, kind, p1, p2); }
+inline Statement condition(int kind, int p1 = 0, int p2 = 0) { return rawStatement(false, kind, p1, p2); }
 
 // A store of `count` distinct actions: statement i is action kind 1 with param2 = i.
 inline ProgramStore numberedStore(int count) {
