@@ -89,6 +89,7 @@ in_order "long program lines" "$work/long-listing.txt" "$work/long-pdf.txt"
 expect_run "long line, first part" 0 '^ *1 +全局整数0 = 全局整数1 \+ 全局整数2' cat "$work/long-pdf.txt"
 expect_run "long line, wrapped part" 0 '全局整数11 +备注:末尾备注' cat "$work/long-pdf.txt"
 pages_carry_footers long "$work/long.pdf" long.zt5
+expect_run "continued store named" 0 '主程序（续）' pdftotext -f 2 -l 2 "$work/long.pdf" -
 checks=$((checks + 1))
 [ "$pages" -ge 3 ] || { echo "FAIL long program has $pages pages"; failures=$((failures + 1)); }
 
