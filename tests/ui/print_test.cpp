@@ -2,7 +2,9 @@
 // shows them, the table of user names, and as many pages as the painting really makes.
 #include <QBuffer>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/listing/listing.h"
@@ -98,6 +100,14 @@ private slots:
             QVERIFY2(pages >= c.minimumPages && pages <= c.maximumPages, qPrintable(QString::number(pages)));
             const QString pdf = QString::fromLatin1(buffer.data());
             QCOMPARE(pdf.count(QRegularExpression(QStringLiteral("/Type /Page[^s]"))), pages);
+
+            // A printer lays the pages out as the PDF file has them.
+            QTemporaryDir folder;
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
+            printer.setPageLayout(listingPageLayout());
+            QCOMPARE(paintProgramPages(printer, printedProgram(program, Edition::Current, u("a.zt5")), QDateTime()), pages);
         }
     }
 };

@@ -7,7 +7,6 @@
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 
 #include "apps/cli/commands.h"
 #include "core/model/program_files.h"
@@ -58,9 +57,6 @@ int runPdf(const Arguments& given) {
     if (output.empty()) return usageError("pdf", "pdf needs -o OUT.pdf");
 
     const QString fileName = QFileInfo(QString::fromUtf8(path)).fileName();
-    std::optional<PrintedProgram> printed;
-    Program program;
-    ProgramStore block;
     // The pages are laid out with fonts, which need a GUI application; the offscreen platform needs no
     // display.
     int applicationArgumentCount = 3;
@@ -70,14 +66,17 @@ int runPdf(const Arguments& given) {
     char* applicationArguments[] = {name, platformOption, platform, nullptr};
     qInstallMessageHandler(quietQtNotices);
     const QGuiApplication application(applicationArgumentCount, applicationArguments);
+    PrintedProgram printed;
     if (endsWith(path, kBlockFileExtension)) {
+        ProgramStore block;
         if (auto loaded = loadBlockFile(block, path); !loaded) return refuse(path, loaded.error());
         printed = printedBlock(block, fileName);
     } else {
+        Program program;
         if (auto opened = openProgramFile(program, path, profile->edition); !opened) return refuse(path, opened.error());
         printed = printedProgram(program, profile->edition, fileName);
     }
-    const QString failure = writeProgramPdf(QString::fromUtf8(output), *printed, printDate());
+    const QString failure = writeProgramPdf(QString::fromUtf8(output), printed, printDate());
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "lumio: %s: %s\n", output.c_str(), failure.toStdString().c_str());
         return 2;
