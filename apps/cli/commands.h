@@ -35,6 +35,8 @@ int runUnlock(const Arguments& arguments);
 int runFirmware(const Arguments& arguments);
 int runExport(const Arguments& arguments);
 int runImport(const Arguments& arguments);
+// Built only with the Qt programs (it draws pages with Qt Gui).
+int runPdf(const Arguments& arguments);
 
 // Takes "--edition current|classic" out of `arguments` (current when absent). Nothing, with `error`
 // set, when the option has no known edition after it.

@@ -42,6 +42,11 @@ const std::vector<Command>& commands() {
          runExport},
         {"import", "lumio import TEXT -o FILE     the .zt5 or .hs5 file a program text stands for, byte for byte",
          runImport},
+#ifdef LUMIO_CLI_PDF
+        {"pdf", "lumio pdf FILE -o OUT.pdf [--edition classic]\n"
+                "                                the printed listing of a .zt5 or .hs5 file as a PDF (no display needed)",
+         runPdf},
+#endif
     };
     return list;
 }

@@ -21,6 +21,8 @@
 
 #include "core/editing/store_edit.h"
 #include "core/model/program_files.h"
+#include "core/model/program_image.h"
+#include "core/textform/program_text.h"
 #include "support/programs.h"
 #include "ui/app/qt_text.h"
 #include "support/scripted_prompter.h"
@@ -295,7 +297,8 @@ private slots:
             const char* menu;
             QStringList entries;
         } menus[] = {
-            {"文件(&F)", {u("新建"), u("打开"), u("保存"), u("另存"), u("导入"), u("导出"), u("退出")}},
+            {"文件(&F)", {u("新建"), u("打开"), u("保存"), u("另存"), u("导入"), u("导出"), u("导入文本"), u("导出文本"),
+                        u("打印"), u("导出PDF"), u("退出")}},
             {"编辑(&E)", {u("撤销"), u("重做"), u("删除"), u("删除全部"), u("剪切"), u("复制"), u("粘贴")}},
             {"设置(&S)", {u("通讯设置"), u("函数列表"), u("线程列表"), u("重命名")}},
             {"工具(&T)", {u("指令向导"), u("调试助手")}},
@@ -725,6 +728,98 @@ private slots:
             QCOMPARE(prompter.prompts[1].caption, c.caption);
             QCOMPARE(window->program().main.count(), size_t{8});
         }
+    }
+
+    // 导出文本 writes the whole program as its text; 导入文本 asks about unsaved work first, then reads a
+    // text back as one undoable step, to the same bytes. A text that does not convert changes nothing.
+    void programTextRoundTrips() {
+        loadStatements(4);
+        setStore(window->document(), *StoreRef::function(7), numberedStore(2, 70));
+        renameInDocument(window->document(), gbkOf(u("输入3")), gbkOf(u("启动键")));
+        const Bytes original = buildProgramImage(window->program());
+        prompter.file(path("program.txt"));
+        window->exportProgramText();
+        QCOMPARE(prompter.prompts[0].text, u("程序文本(*.txt);;所有文件(*.*)"));
+        QFile exported(path("program.txt"));
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(exported.readAll());
+        QVERIFY(text.startsWith(u("lumio program text 1\nfile .zt5\n== main\n")));
+        QVERIFY(text.contains(u("== function 7\n")));
+        QVERIFY(text.contains(u("启动键")));
+
+        // Cancel at the unsaved-work question: no file dialog, nothing changes.
+        makeModified();
+        const Bytes modified = buildProgramImage(window->program());
+        prompter.reset();
+        prompter.cancel();
+        window->importProgramText();
+        QCOMPARE(kinds(), (QList<Prompt::Kind>{Prompt::YesNoCancel}));
+        QCOMPARE(buildProgramImage(window->program()), modified);
+
+        prompter.reset();
+        prompter.no().file(path("program.txt"));
+        window->importProgramText();
+        QCOMPARE(kinds(), (QList<Prompt::Kind>{Prompt::YesNoCancel, Prompt::OpenFile}));
+        QCOMPARE(buildProgramImage(window->program()), original);
+        QCOMPARE(list()->count(), 4);
+        QVERIFY(window->isModified());
+        window->undo();
+        QCOMPARE(buildProgramImage(window->program()), modified);
+        window->redo();
+        QCOMPARE(buildProgramImage(window->program()), original);
+
+        // Refused texts: a listing line its record does not bear out, a block file's text, no text.
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        QString wrongLine = text;
+        wrongLine.replace(lines[3], lines[3].left(5) + u("或者") + lines[3].mid(7));
+        auto write = [this](const char* name, const QByteArray& bytes) {
+            QFile file(path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        write("wrong.txt", wrongLine.toUtf8());
+        const auto block = exportProgramText(blockFileBytes(numberedStore(2)), FileKind::Block);
+        QVERIFY(block.has_value());
+        write("block.txt", QByteArray::fromStdString(*block));
+        write("other.txt", "not a program text\n");
+        const struct {
+            const char* file;
+            QString message;
+        } refused[] = {
+            {"wrong.txt", u("文本无法导入：第 4 行：")},
+            {"block.txt", u("文本无法导入：这是函数文件(.hs5)的文本，不是程序文件的文本")},
+            {"other.txt", u("文本无法导入：第 1 行：")},
+        };
+        markSaved(window->document());
+        for (const auto& c : refused) {
+            prompter.reset();
+            prompter.file(path(c.file));
+            window->importProgramText();
+            QCOMPARE(kinds(), (QList<Prompt::Kind>{Prompt::OpenFile, Prompt::Inform}));
+            QVERIFY2(prompter.prompts[1].text.startsWith(c.message), qPrintable(prompter.prompts[1].text));
+            QCOMPARE(prompter.prompts[1].caption, u("错误"));
+            QCOMPARE(buildProgramImage(window->program()), original);
+            QVERIFY(!window->isModified());
+        }
+    }
+
+    // 导出PDF writes the printed listing where the user says; a file that cannot be written is reported.
+    void pdfGoesWhereTheUserSays() {
+        loadStatements(3);
+        prompter.file(path("listing.pdf"));
+        window->exportPdf();
+        QCOMPARE(prompter.prompts[0].text, u("PDF文件(*.pdf)"));
+        QFile pdf(path("listing.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF-"));
+
+        prompter.reset();
+        prompter.file(path("missing/listing.pdf"));
+        window->exportPdf();
+        QCOMPARE(kinds(), (QList<Prompt::Kind>{Prompt::SaveFile, Prompt::Inform}));
+        QVERIFY(prompter.prompts[1].text.startsWith(u("无法写入文件：") + path("missing/listing.pdf")));
+        QCOMPARE(prompter.prompts[1].caption, u("错误"));
+        QVERIFY(!QFile::exists(path("missing/listing.pdf")));
     }
 
     void examplesGoAfterTheCaretLine() {

@@ -90,8 +90,10 @@ public:
     // The window side of the device link (connect button, 读取/写入, the 通信 menu).
     LinkPanel* linkPanel() const { return linkPanel_; }
     const SettingsStore& settingsStore() const { return settingsStore_; }
-    // Replaces the program with an image read from a board, as one undoable step.
-    bool replaceProgramFromBoard(ByteView image);
+    // Replaces the program with a program image (read from a board, or a program text's), as one
+    // undoable step.
+    bool replaceProgramImage(ByteView image);
+    bool replaceProgramFromBoard(ByteView image) { return replaceProgramImage(image); }
     // Asks whether to save a modified program; false when the command must not go on.
     bool settleUnsavedChanges();
 
@@ -108,6 +110,13 @@ public slots:
     // Gives the selected lines of the main list colour code `code`.
     void setLineColour(std::uint8_t code);
     void exportBlockFile();
+    // The whole program as a program text file, and back (asking first about unsaved changes); a text
+    // that does not convert is refused with its line and reason and changes nothing.
+    void exportProgramText();
+    void importProgramText();
+    // The printed listing, on a printer chosen in the system's print dialog or as a PDF file.
+    void printProgram();
+    void exportPdf();
     void deleteSelected();
     void deleteAll();
     void cut();
@@ -145,6 +154,8 @@ private:
     void documentChanged(const DocumentChange& change);
     void programReplaced();
 
+    // The current file's name for headers, "未命名" before the program has one.
+    QString documentName() const;
     bool loadProgram(const QString& path);
     bool writeProgram(const QString& path);
     bool confirmSizes();

@@ -181,7 +181,7 @@ void CMy1Dlg::redo() {
     updateSizeText();
 }
 
-bool CMy1Dlg::replaceProgramFromBoard(ByteView image) {
+bool CMy1Dlg::replaceProgramImage(ByteView image) {
     Program fromBoard;
     loadProgramImage(fromBoard, image, edition_);
     currentLine_ = -1;

@@ -37,6 +37,11 @@ void CMy1Dlg::buildMenus() {
     file->addSeparator();
     addEntry(file, "导入", "actionImport", this, &CMy1Dlg::importBlockFile);
     addEntry(file, "导出", "actionExport", this, &CMy1Dlg::exportBlockFile);
+    addEntry(file, "导入文本", "actionImportText", this, &CMy1Dlg::importProgramText);
+    addEntry(file, "导出文本", "actionExportText", this, &CMy1Dlg::exportProgramText);
+    file->addSeparator();
+    addEntry(file, "打印", "actionPrint", this, &CMy1Dlg::printProgram)->setShortcut(QKeySequence::Print);
+    addEntry(file, "导出PDF", "actionExportPdf", this, &CMy1Dlg::exportPdf);
     file->addSeparator();
     addEntry(file, "退出", "actionExit", this, &CMy1Dlg::close);
 
