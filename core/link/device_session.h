@@ -97,6 +97,10 @@ public:
     Effects writeAddress();
     Effects hardwareInfo();
     Effects hardwareInfo2();
+    // The classic edition's network (register 23) and identification (register 24) reports; both
+    // wait as HardwareInfo does.
+    Effects networkInfo();
+    Effects identification();
     // Remote learning, started by the statement editor.
     Effects learnRemote(RemoteCodeKind kind);
 
@@ -117,6 +121,14 @@ public:
     // Raw sends: the bytes as they are (no address, no check), after the preamble if one is armed.
     Effects terminalSend(ByteView bytes);
     Effects wizardSend(ByteView bytes);
+
+    // --- relay test panel (classic edition) ---
+    // Opening the panel makes RelayTestPanel pending: every 8-byte status frame (0x22, sum-checked) that
+    // arrives is handed over as RelayFrame until the panel closes, which returns to Idle.
+    Effects openRelayPanel();
+    Effects closeRelayPanel();
+    // One Frame55 command of the panel (no preamble); the panel stays pending.
+    Effects relayPanelSend(std::uint8_t target, std::uint8_t code, std::uint32_t value);
 
     // --- input ---
     Effects receive(ByteView bytes);
@@ -199,6 +211,7 @@ private:
     void onHardwareInfo2Frame(ByteView frame, Effects& effects);
     void onLearnFrame(ByteView frame, Effects& effects);
     void onWizardFrame(ByteView frame, Effects& effects);
+    void onRelayPanelFrame(ByteView frame, Effects& effects);
     void tickNoAnswer(Effects& effects);
 
     // Firmware upgrade.
