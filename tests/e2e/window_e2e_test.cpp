@@ -16,6 +16,7 @@
 
 #include "core/model/program_image.h"
 #include "tests/e2e/sim_process.h"
+#include "tests/e2e/window_support.h"
 #include "tests/ui/support/programs.h"
 #include "tests/ui/support/scripted_prompter.h"
 #include "ui/app/main_window.h"
@@ -29,29 +30,12 @@
 using namespace lumio;
 using namespace lumio::testing;
 using lumio::test::SimProcess;
+using lumio::test::whenModalShown;
+using lumio::test::writeFile;
 
 namespace {
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Runs `check` on the next modal dialog of type Dialog once it is shown, then closes it.
-template <class Dialog, class Check>
-void whenModalShown(Check check) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, check] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        poll->stop();
-        poll->deleteLater();
-        check(*dialog);
-    });
-    poll->start(10);
-}
 
 }  // namespace
 
@@ -112,19 +96,12 @@ void WindowE2eTest::openWindow(bool network) {
     window_->setPrompter(prompter_.get());
 }
 
-bool WindowE2eTest::connectNetwork() {
-    button(1008)->click();
-    return QTest::qWaitFor([&] { return button(1008)->text() == text("网络已连接"); }, 5000);
-}
+bool WindowE2eTest::connectNetwork() { return test::connectNetwork(*window_); }
 
-bool WindowE2eTest::informed(const QString& message) const {
-    for (const Prompt& prompt : prompter_->prompts)
-        if (prompt.kind == Prompt::Inform && prompt.text == message) return true;
-    return false;
-}
+bool WindowE2eTest::informed(const QString& message) const { return test::informed(*prompter_, message); }
 
 bool WindowE2eTest::waitInformed(const QString& message, int milliseconds) const {
-    return QTest::qWaitFor([&] { return informed(message); }, milliseconds);
+    return test::waitInformed(*prompter_, message, milliseconds);
 }
 
 void WindowE2eTest::communicationMenuEntriesAndIds() {
