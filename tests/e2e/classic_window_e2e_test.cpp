@@ -32,22 +32,12 @@ QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
 
-class ClassicWindowE2eTest : public QObject {
+class ClassicWindowE2eTest : public WindowTestBase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        folder_ = std::make_unique<QTemporaryDir>();
-        sim_ = std::make_unique<SimProcess>();
-        prompter_ = std::make_unique<ScriptedPrompter>();
-    }
-
-    void cleanup() {
-        window_.reset();
-        sim_.reset();
-        prompter_.reset();
-        folder_.reset();
-    }
+    void init() { makeParts(); }
+    void cleanup() { clearParts(); }
 
     void readAllThenWriteAll() {
         Program onBoard;
@@ -197,7 +187,6 @@ private slots:
     }
 
 private:
-    QString path(const char* name) const { return folder_->filePath(QString::fromLatin1(name)); }
 
     // The classic program's window, as its main() makes it, connected to the simulator.
     void openWindow() {
@@ -212,11 +201,6 @@ private:
         QVERIFY2(action && action->isEnabled(), name);
         action->trigger();
     }
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<SimProcess> sim_;
-    std::unique_ptr<ScriptedPrompter> prompter_;
-    std::unique_ptr<CMy1Dlg> window_;
 };
 
 QTEST_MAIN(ClassicWindowE2eTest)

@@ -39,7 +39,7 @@ QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
 
-class WindowE2eTest : public QObject {
+class WindowE2eTest : public lumio::test::WindowTestBase {
     Q_OBJECT
 
 private slots:
@@ -60,30 +60,15 @@ private slots:
 private:
     // A window whose settings file points it at the simulator over TCP (or serial: its pty).
     void openWindow(bool network);
-    QString path(const char* name) const { return folder_->filePath(QString::fromLatin1(name)); }
     QPushButton* button(int id) const { return qobject_cast<QPushButton*>(window_->control(id)); }
     bool connectNetwork();
     bool informed(const QString& message) const;
     bool waitInformed(const QString& message, int milliseconds = 20000) const;
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<SimProcess> sim_;
-    std::unique_ptr<ScriptedPrompter> prompter_;
-    std::unique_ptr<CMy1Dlg> window_;
 };
 
-void WindowE2eTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    sim_ = std::make_unique<SimProcess>();
-    prompter_ = std::make_unique<ScriptedPrompter>();
-}
+void WindowE2eTest::init() { makeParts(); }
 
-void WindowE2eTest::cleanup() {
-    window_.reset();
-    sim_.reset();
-    prompter_.reset();
-    folder_.reset();
-}
+void WindowE2eTest::cleanup() { clearParts(); }
 
 void WindowE2eTest::openWindow(bool network) {
     const QString settings = QStringLiteral("[canshu_v2]\r\ncom_or_tcp=%1\r\nsocket_port=%2\r\nip=127.0.0.1\r\n"

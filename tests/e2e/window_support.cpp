@@ -13,6 +13,19 @@ namespace lumio::test {
 using lumio::testing::Prompt;
 using lumio::testing::ScriptedPrompter;
 
+void WindowTestBase::makeParts() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    sim_ = std::make_unique<SimProcess>();
+    prompter_ = std::make_unique<ScriptedPrompter>();
+}
+
+void WindowTestBase::clearParts() {
+    window_.reset();
+    sim_.reset();
+    prompter_.reset();
+    folder_.reset();
+}
+
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();

@@ -4,19 +4,34 @@
 // and a hook for the modal dialog a command opens.
 #include <QApplication>
 #include <QByteArray>
+#include <QObject>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdint>
 #include <memory>
 
 #include "core/edition.h"
+#include "tests/e2e/sim_process.h"
 #include "tests/ui/support/scripted_prompter.h"
-
-namespace lumio {
-class CMy1Dlg;
-}
+#include "ui/app/main_window.h"
 
 namespace lumio::test {
+
+// The base of a window test class: a folder, a simulator (not started), a prompter and the window,
+// made afresh for each test function by makeParts() (from init()) and gone after clearParts() (from
+// cleanup()), the window first.
+class WindowTestBase : public QObject {
+protected:
+    void makeParts();
+    void clearParts();
+    QString path(const char* name) const { return folder_->filePath(QString::fromLatin1(name)); }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<SimProcess> sim_;
+    std::unique_ptr<lumio::testing::ScriptedPrompter> prompter_;
+    std::unique_ptr<CMy1Dlg> window_;
+};
 
 bool writeFile(const QString& path, const QByteArray& bytes);
 

@@ -29,22 +29,12 @@ QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
 
-class WindowToolsE2eTest : public QObject {
+class WindowToolsE2eTest : public WindowTestBase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        folder_ = std::make_unique<QTemporaryDir>();
-        sim_ = std::make_unique<SimProcess>();
-        prompter_ = std::make_unique<ScriptedPrompter>();
-    }
-
-    void cleanup() {
-        window_.reset();
-        sim_.reset();
-        prompter_.reset();
-        folder_.reset();
-    }
+    void init() { makeParts(); }
+    void cleanup() { clearParts(); }
 
     void firmwareUpgradeFromTheMenu() {
         QVERIFY(sim_->start({QStringLiteral("--chip"), QStringLiteral("stm32g0b0")}));
@@ -94,7 +84,6 @@ private slots:
     }
 
 private:
-    QString path(const char* name) const { return folder_->filePath(QString::fromLatin1(name)); }
 
     void openWindow() {
         window_ = openNetworkWindow(Edition::Current, path("zt_lumio.ini"), sim_->tcpPort(), *prompter_,
@@ -102,11 +91,6 @@ private:
         QVERIFY(window_);
         QVERIFY(connectNetwork(*window_));
     }
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<SimProcess> sim_;
-    std::unique_ptr<ScriptedPrompter> prompter_;
-    std::unique_ptr<CMy1Dlg> window_;
 };
 
 QTEST_MAIN(WindowToolsE2eTest)
