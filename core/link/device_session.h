@@ -4,7 +4,8 @@
 //   DeviceSession session(DeviceSessionConfig{...});
 //   Effects e = session.readAll();          // commands: readAll, writeAll(image), setClock(tm), readClock,
 //                                           //   encrypt(pw), decrypt(pw), readAddress, writeAddress,
-//                                           //   hardwareInfo, hardwareInfo2, learnRemote(kind)
+//                                           //   hardwareInfo, hardwareInfo2, networkInfo,
+//                                           //   identification, learnRemote(kind), the relay panel's
 //   e = session.receive(bytesFromPipe);     // any split of the byte stream gives the same effects
 //   e = session.tick();                     // call every 100 ms
 //
@@ -12,7 +13,7 @@
 // as they are (the attention preamble is already in front where armed), ShowMessage opens a modal box,
 // ShowNote a non-modal note, Progress moves the bar, ImageRead hands over a checked program image,
 // OpenReport opens the report window, CodeLearned tells the statement editor, TerminalBytes feed the debug
-// terminal, OperationEnded says how the pending operation ended.
+// terminal, RelayFrame feeds the relay test panel, OperationEnded says how the pending operation ended.
 //
 // The caller asks the confirmation questions (and checks that a serial port is open) before it calls a
 // command; the session never asks. Starting a command replaces whatever was pending (OperationEnded with
