@@ -17,11 +17,13 @@ constexpr std::span<const NameCategory> kClassicCategories(kCurrentCategories.da
 constexpr EditionProfile kCurrent{
     Edition::Current, "Lumio工具V2.000（固件16）", "lumio-editor", 499999, true, true, true, true,
     StatementEditorStyle::ModelessLive, "重命名", "全局命名", false, kCurrentCategories,
+    "继电器板指令生成向导V1.7", false, false, false,
 };
 
 constexpr EditionProfile kClassic{
     Edition::Classic, "Lumio工具 V1.461", "lumio-editor-classic", 199999, false, false, false, false,
     StatementEditorStyle::ModalOnOk, "重命名设置", "重命名信息", true, kClassicCategories,
+    "继电器板指令生成向导V1.5", true, true, true,
 };
 
 }  // namespace

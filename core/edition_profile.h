@@ -36,6 +36,12 @@ struct EditionProfile {
     const char* namingTitle;      // UTF-8 caption of the global naming dialog
     bool hasLineColours;          // the 设置颜色 entries that set the colour code of lines
     std::span<const NameCategory> nameCategories;  // in list order
+    const char* wizardCaption;    // UTF-8 caption of the relay-board command wizard
+    // The 通信 entries 读取网络信息 and 读取ID; a hardware-information reply then opens the report its
+    // first data byte names (5 hardware, 6 network, 7 identification).
+    bool hasNetworkReports;
+    bool hasRelayTestPanel;       // 工具 → 测试工具
+    bool showsPortErrors;         // a failed serial port call shows "Application Error"
 
     // Whether a program of this edition has `store`.
     bool has(StoreRef store) const { return store.existsIn(edition); }

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "core/edition_profile.h"
 #include "core/link/link_texts.h"
 #include "core/link/write_verify.h"
 #include "core/settings/baud_codes.h"
@@ -31,6 +32,7 @@ DeviceLink::DeviceLink(DeviceSessionConfig config, QObject* parent)
     connect(serial_, &Transport::received, this, &DeviceLink::onReceived);
     connect(tcp_, &Transport::received, this, &DeviceLink::onReceived);
     connect(serial_, &Transport::lost, this, &DeviceLink::onLost);
+    connect(serial_, &SerialTransport::callFailed, this, &DeviceLink::onPortCallFailed);
     connect(tcp_, &Transport::lost, this, &DeviceLink::onLost);
     connect(tcp_, &TcpTransport::connected, this, [this] {
         emitState();
@@ -138,6 +140,12 @@ void DeviceLink::onLost(const QString& reason) {
     emit operationEnded(pending, Outcome::Failed);
 }
 
+void DeviceLink::onPortCallFailed(ClassicPortCall call, const QString& systemText) {
+    if (!editionProfile(config_.edition).showsPortErrors) return;
+    const UserMessage message = classicPortErrorMessage(call, toGbk(systemText.toStdString()), settings_.comIndex + 1);
+    emit messageShown(fromGbkText(message.text), fromGbkText(message.caption));
+}
+
 void DeviceLink::run(const Effects& effects) {
     const bool verifying = verify_ == Verify::Reading;
     for (const Effect& effect : effects) {
@@ -163,6 +171,8 @@ void DeviceLink::run(const Effects& effects) {
             emit codeLearned(learned->kind, toByteArray(learned->code));
         } else if (const auto* terminal = std::get_if<TerminalBytes>(&effect)) {
             emit terminalBytes(toByteArray(terminal->bytes));
+        } else if (const auto* relay = std::get_if<RelayFrame>(&effect)) {
+            emit relayFrame(toByteArray(relay->frame));
         } else if (const auto* change = std::get_if<ChangeBaud>(&effect)) {
             changeBaudLater(change->baud, change->delayMilliseconds);
         } else if (const auto* confirm = std::get_if<ConfirmFirmware>(&effect)) {
@@ -222,6 +232,8 @@ void DeviceLink::readAddress() { run(session_->readAddress()); }
 void DeviceLink::writeAddress() { run(session_->writeAddress()); }
 void DeviceLink::hardwareInfo() { run(session_->hardwareInfo()); }
 void DeviceLink::hardwareInfo2() { run(session_->hardwareInfo2()); }
+void DeviceLink::networkInfo() { run(session_->networkInfo()); }
+void DeviceLink::identification() { run(session_->identification()); }
 void DeviceLink::learnRemote(RemoteCodeKind kind) { run(session_->learnRemote(kind)); }
 
 }  // namespace lumio

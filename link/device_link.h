@@ -24,6 +24,7 @@
 #include <ctime>
 #include <memory>
 
+#include "core/link/classic_port_error.h"
 #include "core/link/device_session.h"
 #include "core/settings/link_settings.h"
 #include "link/link_captions.h"
@@ -86,6 +87,9 @@ public:
     void writeAddress();
     void hardwareInfo();
     void hardwareInfo2();
+    // The classic edition's network and identification reports (registers 23 and 24).
+    void networkInfo();
+    void identification();
     void learnRemote(RemoteCodeKind kind);
 
     // --- firmware upgrade, debug terminal, command wizard (device_link_tools.cpp) ---
@@ -99,6 +103,10 @@ public:
     void closeTerminal();
     void sendTerminalBytes(const Bytes& bytes);
     void sendWizardBytes(const Bytes& bytes);
+    // The classic relay test panel: its status frames arrive as relayFrame() while it is open.
+    void openRelayPanel();
+    void closeRelayPanel();
+    void sendRelayCommand(std::uint8_t target, std::uint8_t code, std::uint32_t value);
 
 signals:
     void stateChanged(lumio::LinkState state);
@@ -114,6 +122,7 @@ signals:
     void reportOpened(int mode, const QByteArray& frame, const QString& text);
     void codeLearned(lumio::RemoteCodeKind kind, const QByteArray& code);
     void terminalBytes(const QByteArray& bytes);
+    void relayFrame(const QByteArray& frame);
     void operationEnded(lumio::LinkOperation operation, lumio::Outcome outcome);
     // After a verified write: ok, or the first differing offset (-1 when the read-back failed).
     void verified(bool ok, qint64 offset, const QString& text);
@@ -125,6 +134,8 @@ private:
     void send(const Bytes& bytes);
     void onReceived(const QByteArray& bytes);
     void onLost(const QString& reason);
+    // The classic edition's "Application Error" box for a failed port call.
+    void onPortCallFailed(ClassicPortCall call, const QString& systemText);
     void startVerify();
     void finishVerify(const Bytes* readBack);
     void emitState();

@@ -1,4 +1,4 @@
-// The firmware upgrade, debug terminal and command wizard commands of the device link.
+// The firmware upgrade, debug terminal, command wizard and relay test panel commands of the device link.
 
 #include "link/device_link.h"
 
@@ -19,6 +19,14 @@ void DeviceLink::closeTerminal() { run(session_->closeTerminal()); }
 void DeviceLink::sendTerminalBytes(const Bytes& bytes) { run(session_->terminalSend(bytes)); }
 
 void DeviceLink::sendWizardBytes(const Bytes& bytes) { run(session_->wizardSend(bytes)); }
+
+void DeviceLink::openRelayPanel() { run(session_->openRelayPanel()); }
+
+void DeviceLink::closeRelayPanel() { run(session_->closeRelayPanel()); }
+
+void DeviceLink::sendRelayCommand(std::uint8_t target, std::uint8_t code, std::uint32_t value) {
+    run(session_->relayPanelSend(target, code, value));
+}
 
 void DeviceLink::changeBaudLater(std::uint32_t baud, std::uint32_t delayMilliseconds) {
     // A network link has no rate; a closed port reports the failure on the standard error stream.

@@ -51,6 +51,7 @@ bool SerialTransport::write(const QByteArray& bytes) {
     const qint64 written = port_.write(bytes);
     if (written != bytes.size()) {
         diagnostic(stderr, QStringLiteral("写入串口失败，错误码：%1").arg(static_cast<int>(port_.error())));
+        reportCall(ClassicPortCall::Write);
         return false;
     }
     return true;
@@ -67,17 +68,38 @@ void SerialTransport::onReadyRead() {
     if (!bytes.isEmpty()) emit received(bytes);
 }
 
+std::optional<ClassicPortCall> classicPortCallOf(QSerialPort::SerialPortError error) {
+    switch (error) {
+    case QSerialPort::UnsupportedOperationError: return ClassicPortCall::SetState;
+    case QSerialPort::ReadError: return ClassicPortCall::Read;
+    case QSerialPort::WriteError: return ClassicPortCall::WriteResult;
+    case QSerialPort::ResourceError: return ClassicPortCall::WaitEvent;
+    default: return std::nullopt;
+    }
+}
+
+void SerialTransport::reportCall(ClassicPortCall call) {
+    // A message box opened inside the port's own notification would run the event loop there.
+    QMetaObject::invokeMethod(this, [this, call, text = port_.errorString()] { emit callFailed(call, text); },
+                              Qt::QueuedConnection);
+}
+
 void SerialTransport::onError(QSerialPort::SerialPortError error) {
     switch (error) {
     case QSerialPort::ReadError:
     case QSerialPort::ResourceError:
     case QSerialPort::WriteError:
         break;
+    case QSerialPort::UnsupportedOperationError:
+        // Line settings the device refused, while opening or later; the port is not lost by it.
+        reportCall(ClassicPortCall::SetState);
+        return;
     default:
         return;
     }
     if (losing_ || !port_.isOpen()) return;
     diagnostic(stderr, QStringLiteral("读取串口失败，错误码：%1").arg(static_cast<int>(error)));
+    if (const auto call = classicPortCallOf(error)) reportCall(*call);
     // Closing inside the port's own notification is not safe; the flag silences the flood until the
     // queued close runs.
     losing_ = true;

@@ -5,9 +5,15 @@
 // A port that fails under the editor is closed at the first read, resource or write error: Qt 6.4 reports
 // a closed pseudo-terminal (and a pulled USB adapter) as an endless run of read errors on a port that
 // stays "open", so waiting for a clean hang-up would spin the event loop for ever.
+//
+// callFailed() names the port call of the earlier serial driver that a failure stands for, for the
+// editions that show it (see classicPortCallOf); it comes once per failure, after the notification that
+// reported it has returned.
 #include <QSerialPort>
 #include <cstdint>
+#include <optional>
 
+#include "core/link/classic_port_error.h"
 #include "link/transport.h"
 
 namespace lumio {
@@ -30,7 +36,11 @@ public:
     // what was received meanwhile. Progress lines go to standard output, failures to standard error.
     bool changeBaud(std::uint32_t baud);
 
+signals:
+    void callFailed(lumio::ClassicPortCall call, const QString& systemText);
+
 private:
+    void reportCall(ClassicPortCall call);
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
     void dropLostPort(const QString& reason);
@@ -38,5 +48,11 @@ private:
     QSerialPort port_;
     bool losing_ = false;
 };
+
+// The earlier driver's call that a Qt port error stands for: applying line settings is SetCommState(),
+// a failed read ReadFile(), an asynchronous write that did not complete GetOverlappedResults() in
+// WriteFile(), a device gone from under the event wait WaitCommEvent(). Nothing for errors that name no
+// call (no error, a port that cannot be found or opened, a time-out).
+std::optional<ClassicPortCall> classicPortCallOf(QSerialPort::SerialPortError error);
 
 }  // namespace lumio

@@ -16,6 +16,8 @@ constexpr std::uint16_t kUnlock = 12;
 constexpr std::uint16_t kHardwareInformation = 20;
 constexpr std::uint16_t kClock = 21;
 constexpr std::uint16_t kHardwareInformation2 = 102;
+constexpr std::uint16_t kNetworkInformation = 23;
+constexpr std::uint16_t kIdentification = 24;
 
 constexpr std::uint8_t kLocked = 0x0A;
 constexpr std::uint8_t kLockRefused = 0x0B;
@@ -182,6 +184,12 @@ std::string BoardModel::readRegister(const Request& request, std::vector<Bytes>&
     case kHardwareInformation2:
         replies.push_back(registerReply(address_, hardwareInformation2()));
         return "hardware information 2";
+    case kNetworkInformation:
+        replies.push_back(registerReply(address_, networkInformation()));
+        return "network information";
+    case kIdentification:
+        replies.push_back(registerReply(address_, identification()));
+        return "identification";
     case kRadioCode:
         replies.push_back(registerReply(address_, radioCode_));
         return "radio code";

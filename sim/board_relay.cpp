@@ -6,11 +6,10 @@
 
 namespace lumio::sim {
 
-Bytes relayStatusFrame(std::uint8_t address, std::uint32_t states, int channels)
+Bytes relayStatusFrame(std::uint8_t address, std::uint8_t code, std::uint32_t states)
 {
-    Bytes frame{kAddressReplyStart, address};
+    Bytes frame{kAddressReplyStart, address, code};
     appendBigEndian32(frame, states);
-    frame.push_back(static_cast<std::uint8_t>(channels));
     frame.push_back(byteSum(frame));
     return frame;
 }
@@ -27,9 +26,17 @@ std::uint32_t RelayBoard::channelBit(std::uint32_t channel) const
 
 bool RelayBoard::handle(const Request& request, std::vector<Bytes>& replies)
 {
-    if (request.kind != RequestKind::Command55 || request.code == 0x40 || request.code == 0x41)
+    if (request.kind != RequestKind::Command55 || request.code == kWriteAddressCode)
         return false;
     note_.clear();
+    // A relay board answers the address question with its channel states beside the address.
+    if (request.code == kReadAddressCode) {
+        if (request.address != kEveryModule && request.address != board_.address())
+            return false;
+        replies.push_back(relayStatusFrame(board_.address(), kReadAddressCode, states_));
+        note_ = "relay: address read";
+        return true;
+    }
     if (request.address != board_.address()) {
         note_ = "relay: for another module";
         return true;
@@ -71,7 +78,7 @@ bool RelayBoard::handle(const Request& request, std::vector<Bytes>& replies)
         return true;
     }
     if (reply)
-        replies.push_back(relayStatusFrame(board_.address(), states_, channels_));
+        replies.push_back(relayStatusFrame(board_.address(), request.code, states_));
     char text[80];
     std::snprintf(text, sizeof text, "relay: command %02X, channels now %08X%s", request.code, states_,
                   reply ? "" : " (no reply asked)");

@@ -4,9 +4,9 @@
 // Codes with a reply: 10 query, 12 close, 11 open, 20 toggle, 21 jog, 13 set all channels to a mask,
 // 15 close a mask, 14 open a mask, 16 toggle a mask, 17 open a run of channels, 18 close a run; the codes
 // without a reply are 32 31 30 37 33 35 34 36 39 3A. A command with a reply is answered by the status frame
-//   22 address s3 s2 s1 s0 channels sum
-// (s: the channel states, bit k - 1 for channel k, 1 = closed). The address commands 40 and 41 are the
-// board's own. A jog closes the channel for the time given; the simulator has no clock for it, so the
+//   22 address code s3 s2 s1 s0 sum
+// (code: the command's; s: the channel states, bit k - 1 for channel k, 1 = closed). Reading the address
+// (40) is answered the same way with code 40; writing it (41) is the board's own. A jog closes the channel for the time given; the simulator has no clock for it, so the
 // channel opens again at the next command.
 #include <cstdint>
 #include <string>
@@ -16,6 +16,8 @@
 namespace lumio::sim {
 
 inline constexpr int kRelayChannelLimit = 32;
+inline constexpr std::uint8_t kReadAddressCode = 0x40;
+inline constexpr std::uint8_t kWriteAddressCode = 0x41;
 
 class RelayBoard final : public BoardExtension {
 public:
@@ -38,6 +40,6 @@ private:
     std::string note_;
 };
 
-Bytes relayStatusFrame(std::uint8_t address, std::uint32_t states, int channels);
+Bytes relayStatusFrame(std::uint8_t address, std::uint8_t code, std::uint32_t states);
 
 }  // namespace lumio::sim

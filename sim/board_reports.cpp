@@ -92,4 +92,33 @@ Bytes hardwareInformation2()
     return data;
 }
 
+Bytes networkInformation()
+{
+    Bytes data(22, 0);
+    data[0] = 6;                                  // report type
+    putLittleEndian(data, 4, 0xC0A8016E, 4);      // 192.168.1.110
+    putLittleEndian(data, 8, 0xFFFFFF00, 4);      // 255.255.255.0
+    putLittleEndian(data, 12, 0xC0A80101, 4);     // gateway 192.168.1.1
+    putLittleEndian(data, 16, 4, 2);              // TCP controllers
+    putLittleEndian(data, 18, 2, 2);              // UDP controllers
+    putLittleEndian(data, 20, 6000, 2);           // TCP service ports
+    return data;
+}
+
+Bytes identification()
+{
+    Bytes data(28, 0);
+    data[0] = 7;                                  // report type
+    data[1] = 24;                                 // the register
+    data[2] = 28;                                 // bytes filled
+    data[3] = 12;                                 // identification bytes
+    for (std::uint8_t index = 0; index < 12; ++index)
+        data[4 + index] = static_cast<std::uint8_t>(0x30 + 7 * index);
+    data[24] = 24;                                // inputs
+    data[25] = 16;                                // outputs
+    data[26] = 16;                                // buffers
+    data[27] = 3;                                 // buffers in use
+    return data;
+}
+
 }  // namespace lumio::sim

@@ -35,6 +35,7 @@ const DeviceSession::Route& DeviceSession::routeOf(LinkOperation operation) {
         {LinkOperation::DebugTerminal, Intake::Terminal, nullptr, false},
         {LinkOperation::HardwareInfo2, Intake::CrcFrames, &DeviceSession::onHardwareInfo2Frame, true},
         {LinkOperation::FirmwareUpgrade, Intake::CrcFrames, &DeviceSession::onFirmwareFrame, false},
+        {LinkOperation::RelayTestPanel, Intake::AddressReply, &DeviceSession::onRelayPanelFrame, false},
     };
     const auto found = std::ranges::find(kRoutes, operation, &Route::operation);
     return found != std::end(kRoutes) ? *found : kRoutes[0];

@@ -4,7 +4,8 @@
 //   DeviceSession session(DeviceSessionConfig{...});
 //   Effects e = session.readAll();          // commands: readAll, writeAll(image), setClock(tm), readClock,
 //                                           //   encrypt(pw), decrypt(pw), readAddress, writeAddress,
-//                                           //   hardwareInfo, hardwareInfo2, learnRemote(kind)
+//                                           //   hardwareInfo, hardwareInfo2, networkInfo,
+//                                           //   identification, learnRemote(kind), the relay panel's
 //   e = session.receive(bytesFromPipe);     // any split of the byte stream gives the same effects
 //   e = session.tick();                     // call every 100 ms
 //
@@ -12,7 +13,7 @@
 // as they are (the attention preamble is already in front where armed), ShowMessage opens a modal box,
 // ShowNote a non-modal note, Progress moves the bar, ImageRead hands over a checked program image,
 // OpenReport opens the report window, CodeLearned tells the statement editor, TerminalBytes feed the debug
-// terminal, OperationEnded says how the pending operation ended.
+// terminal, RelayFrame feeds the relay test panel, OperationEnded says how the pending operation ended.
 //
 // The caller asks the confirmation questions (and checks that a serial port is open) before it calls a
 // command; the session never asks. Starting a command replaces whatever was pending (OperationEnded with
@@ -97,6 +98,10 @@ public:
     Effects writeAddress();
     Effects hardwareInfo();
     Effects hardwareInfo2();
+    // The classic edition's network (register 23) and identification (register 24) reports; both
+    // wait as HardwareInfo does.
+    Effects networkInfo();
+    Effects identification();
     // Remote learning, started by the statement editor.
     Effects learnRemote(RemoteCodeKind kind);
 
@@ -117,6 +122,14 @@ public:
     // Raw sends: the bytes as they are (no address, no check), after the preamble if one is armed.
     Effects terminalSend(ByteView bytes);
     Effects wizardSend(ByteView bytes);
+
+    // --- relay test panel (classic edition) ---
+    // Opening the panel makes RelayTestPanel pending: every 8-byte status frame (0x22, sum-checked) that
+    // arrives is handed over as RelayFrame until the panel closes, which returns to Idle.
+    Effects openRelayPanel();
+    Effects closeRelayPanel();
+    // One Frame55 command of the panel (no preamble); the panel stays pending.
+    Effects relayPanelSend(std::uint8_t target, std::uint8_t code, std::uint32_t value);
 
     // --- input ---
     Effects receive(ByteView bytes);
@@ -199,6 +212,7 @@ private:
     void onHardwareInfo2Frame(ByteView frame, Effects& effects);
     void onLearnFrame(ByteView frame, Effects& effects);
     void onWizardFrame(ByteView frame, Effects& effects);
+    void onRelayPanelFrame(ByteView frame, Effects& effects);
     void tickNoAnswer(Effects& effects);
 
     // Firmware upgrade.

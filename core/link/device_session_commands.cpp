@@ -1,6 +1,8 @@
 // The single-shot device commands: clock, lock and unlock, module address, the two hardware reports and
 // remote learning. Each is one request and at most one reply.
 #include "core/link/device_session.h"
+#include "core/edition_profile.h"
+#include "core/link/classic_reports.h"
 #include "core/link/hardware_reports.h"
 #include "core/link/link_texts.h"
 
@@ -75,9 +77,35 @@ Effects DeviceSession::hardwareInfo() {
     return startSingleReply(LinkOperation::HardwareInfo, readRequest(moduleAddress_, reg::kHardwareInfo));
 }
 
+Effects DeviceSession::networkInfo() {
+    return startSingleReply(LinkOperation::HardwareInfo, readRequest(moduleAddress_, kNetworkInfoRegister));
+}
+
+Effects DeviceSession::identification() {
+    return startSingleReply(LinkOperation::HardwareInfo, readRequest(moduleAddress_, kIdentificationRegister));
+}
+
+namespace {
+
+// The report of a hardware-information reply. An edition with the network reports lets the reply's first
+// data byte choose; any other type byte is read as the hardware report, which is what register 20 asks for.
+std::string hardwareReplyReport(Edition edition, ByteView frame) {
+    if (editionProfile(edition).hasNetworkReports) {
+        switch (classicReportKind(frame)) {
+            case ClassicReport::Network: return networkReport(frame);
+            case ClassicReport::Identification: return identificationReport(frame);
+            case ClassicReport::Hardware:
+            case ClassicReport::None: break;
+        }
+    }
+    return hardwareInfoReport(frame);
+}
+
+}  // namespace
+
 void DeviceSession::onHardwareInfoFrame(ByteView frame, Effects& effects) {
     if (CrcReply{frame}.code() != kReadCode) return;
-    effects.push_back(OpenReport{ReportMode::HardwareInfo, Bytes(frame), hardwareInfoReport(frame)});
+    effects.push_back(OpenReport{ReportMode::HardwareInfo, Bytes(frame), hardwareReplyReport(config_.edition, frame)});
     end(Outcome::Completed, effects);
 }
 

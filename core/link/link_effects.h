@@ -98,8 +98,14 @@ struct ConfirmFirmware {
     friend bool operator==(const ConfirmFirmware&, const ConfirmFirmware&) = default;
 };
 
+// An 8-byte relay status frame (0x22 ... sum) for the open relay test panel, which reads it.
+struct RelayFrame {
+    Bytes frame;
+    friend bool operator==(const RelayFrame&, const RelayFrame&) = default;
+};
+
 using Effect = std::variant<SendBytes, ShowMessage, ShowNote, Progress, ImageRead, OpenReport, CodeLearned,
-                            TerminalBytes, OperationEnded, ChangeBaud, ConfirmFirmware>;
+                            TerminalBytes, OperationEnded, ChangeBaud, ConfirmFirmware, RelayFrame>;
 using Effects = std::vector<Effect>;
 
 const char* outcomeName(Outcome outcome);

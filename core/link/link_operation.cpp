@@ -18,6 +18,7 @@ const char* linkOperationName(LinkOperation operation) {
     case LinkOperation::DebugTerminal: return "DebugTerminal";
     case LinkOperation::HardwareInfo2: return "HardwareInfo2";
     case LinkOperation::FirmwareUpgrade: return "FirmwareUpgrade";
+    case LinkOperation::RelayTestPanel: return "RelayTestPanel";
     }
     return "Unknown";
 }

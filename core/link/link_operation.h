@@ -21,6 +21,9 @@ enum class LinkOperation : std::uint8_t {
     DebugTerminal = 15,  // received bytes go to the debug terminal
     HardwareInfo2 = 17,
     FirmwareUpgrade = 18,
+    // The classic relay test panel while it is open: 8-byte status frames go to it. The board protocol
+    // names no value for it; 19 follows the others.
+    RelayTestPanel = 19,
 };
 
 // English name for logs and test output ("ReadAll").

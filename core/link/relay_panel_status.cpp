@@ -8,6 +8,12 @@ constexpr std::uint8_t kStatusMarker = 0x22;
 constexpr std::uint8_t kReadAddressCode = 0x40;
 constexpr std::uint8_t kFirstChannelCode = 0x10;
 constexpr std::uint8_t kLastChannelCode = 0x2F;
+// The commands the panel sends.
+constexpr std::uint8_t kEveryModule = 0xF5;
+constexpr std::uint8_t kToggleWithReply = 0x20;
+constexpr std::uint8_t kSetAll = 0x13;
+constexpr std::uint8_t kQuery = 0x10;
+constexpr std::uint8_t kWriteAddressCode = 0x41;
 
 bool sumMatches(ByteView frame) {
     unsigned sum = 0;
@@ -16,6 +22,19 @@ bool sumMatches(ByteView frame) {
 }
 
 }  // namespace
+
+RelayPanelCommand relayPanelCommand(RelayPanelButton button, std::uint8_t selectedAddress, int channel) {
+    switch (button) {
+        case RelayPanelButton::Channel:
+            return {selectedAddress, kToggleWithReply, static_cast<std::uint32_t>(channel)};
+        case RelayPanelButton::CloseAll: return {selectedAddress, kSetAll, 0xFFFFFFFFu};
+        case RelayPanelButton::OpenAll: return {selectedAddress, kSetAll, 0};
+        case RelayPanelButton::Query: return {selectedAddress, kQuery, 0};
+        case RelayPanelButton::ReadAddress: return {kEveryModule, kReadAddressCode, 0};
+        case RelayPanelButton::WriteAddress: return {kEveryModule, kWriteAddressCode, selectedAddress};
+    }
+    return {};
+}
 
 RelayPanelReply readRelayPanelReply(ByteView frame, unsigned selectedAddress) {
     if (frame.size() != kFrameSize || byteAt(frame, 0) != kStatusMarker || !sumMatches(frame)) return {};

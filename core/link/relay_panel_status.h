@@ -22,6 +22,22 @@ struct RelayPanelReply {
 // states only when they come from the selected address.
 RelayPanelReply readRelayPanelReply(ByteView frame, unsigned selectedAddress);
 
+// The panel's buttons: the channel buttons 1..32 and the five others.
+enum class RelayPanelButton { Channel, CloseAll, OpenAll, Query, ReadAddress, WriteAddress };
+
+// One Frame55 command: 55 target code value(4, big-endian) sum.
+struct RelayPanelCommand {
+    std::uint8_t target = 0;
+    std::uint8_t code = 0;
+    std::uint32_t value = 0;
+    friend bool operator==(const RelayPanelCommand&, const RelayPanelCommand&) = default;
+};
+
+// What a button sends with `selectedAddress` chosen: a channel button toggles its channel (with reply),
+// 全闭合 / 全断开 set every channel, 查询 asks for the states; the address buttons go to every module.
+// `channel` counts only for RelayPanelButton::Channel.
+RelayPanelCommand relayPanelCommand(RelayPanelButton button, std::uint8_t selectedAddress, int channel = 0);
+
 constexpr bool relayChannelClosed(std::uint32_t states, int channel) {
     return channel >= 1 && channel <= kRelayPanelChannels && (states >> (channel - 1) & 1u) != 0;
 }

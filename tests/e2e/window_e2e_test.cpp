@@ -16,6 +16,7 @@
 
 #include "core/model/program_image.h"
 #include "tests/e2e/sim_process.h"
+#include "tests/e2e/window_support.h"
 #include "tests/ui/support/programs.h"
 #include "tests/ui/support/scripted_prompter.h"
 #include "ui/app/main_window.h"
@@ -29,33 +30,16 @@
 using namespace lumio;
 using namespace lumio::testing;
 using lumio::test::SimProcess;
+using lumio::test::whenModalShown;
+using lumio::test::writeFile;
 
 namespace {
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Runs `check` on the next modal dialog of type Dialog once it is shown, then closes it.
-template <class Dialog, class Check>
-void whenModalShown(Check check) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, check] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        poll->stop();
-        poll->deleteLater();
-        check(*dialog);
-    });
-    poll->start(10);
-}
-
 }  // namespace
 
-class WindowE2eTest : public QObject {
+class WindowE2eTest : public lumio::test::WindowTestBase {
     Q_OBJECT
 
 private slots:
@@ -76,30 +60,15 @@ private slots:
 private:
     // A window whose settings file points it at the simulator over TCP (or serial: its pty).
     void openWindow(bool network);
-    QString path(const char* name) const { return folder_->filePath(QString::fromLatin1(name)); }
     QPushButton* button(int id) const { return qobject_cast<QPushButton*>(window_->control(id)); }
     bool connectNetwork();
     bool informed(const QString& message) const;
     bool waitInformed(const QString& message, int milliseconds = 20000) const;
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<SimProcess> sim_;
-    std::unique_ptr<ScriptedPrompter> prompter_;
-    std::unique_ptr<CMy1Dlg> window_;
 };
 
-void WindowE2eTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    sim_ = std::make_unique<SimProcess>();
-    prompter_ = std::make_unique<ScriptedPrompter>();
-}
+void WindowE2eTest::init() { makeParts(); }
 
-void WindowE2eTest::cleanup() {
-    window_.reset();
-    sim_.reset();
-    prompter_.reset();
-    folder_.reset();
-}
+void WindowE2eTest::cleanup() { clearParts(); }
 
 void WindowE2eTest::openWindow(bool network) {
     const QString settings = QStringLiteral("[canshu_v2]\r\ncom_or_tcp=%1\r\nsocket_port=%2\r\nip=127.0.0.1\r\n"
@@ -112,19 +81,12 @@ void WindowE2eTest::openWindow(bool network) {
     window_->setPrompter(prompter_.get());
 }
 
-bool WindowE2eTest::connectNetwork() {
-    button(1008)->click();
-    return QTest::qWaitFor([&] { return button(1008)->text() == text("网络已连接"); }, 5000);
-}
+bool WindowE2eTest::connectNetwork() { return test::connectNetwork(*window_); }
 
-bool WindowE2eTest::informed(const QString& message) const {
-    for (const Prompt& prompt : prompter_->prompts)
-        if (prompt.kind == Prompt::Inform && prompt.text == message) return true;
-    return false;
-}
+bool WindowE2eTest::informed(const QString& message) const { return test::informed(*prompter_, message); }
 
 bool WindowE2eTest::waitInformed(const QString& message, int milliseconds) const {
-    return QTest::qWaitFor([&] { return informed(message); }, milliseconds);
+    return test::waitInformed(*prompter_, message, milliseconds);
 }
 
 void WindowE2eTest::communicationMenuEntriesAndIds() {
@@ -184,7 +146,8 @@ void WindowE2eTest::writeAllAsksFirstThenWritesAndVerifies() {
     int turns = 0;
     QTimer counter;
     connect(&counter, &QTimer::timeout, [&turns] { ++turns; });
-    counter.start(10);
+    // A zero timer counts every turn: the write may take less than any longer period.
+    counter.start(0);
     prompter_->yes();
     button(1012)->click();
     QVERIFY(waitInformed(text("全部数据已写入！")));

@@ -12,44 +12,29 @@
 #include <memory>
 
 #include "tests/e2e/sim_process.h"
-#include "tests/ui/support/scripted_prompter.h"
 #include "tests/e2e/wait_until.h"
+#include "tests/e2e/window_support.h"
+#include "tests/ui/support/scripted_prompter.h"
 #include "ui/app/main_window.h"
-#include "ui/app/settings_store.h"
 #include "ui/link/link_panel.h"
 #include "ui/tools/terminal_dialog.h"
 
 using namespace lumio;
 using namespace lumio::testing;
-using lumio::test::SimProcess;
+using namespace lumio::test;
 
 namespace {
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 }  // namespace
 
-class WindowToolsE2eTest : public QObject {
+class WindowToolsE2eTest : public WindowTestBase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        folder_ = std::make_unique<QTemporaryDir>();
-        sim_ = std::make_unique<SimProcess>();
-        prompter_ = std::make_unique<ScriptedPrompter>();
-    }
-
-    void cleanup() {
-        window_.reset();
-        sim_.reset();
-        prompter_.reset();
-        folder_.reset();
-    }
+    void init() { makeParts(); }
+    void cleanup() { clearParts(); }
 
     void firmwareUpgradeFromTheMenu() {
         QVERIFY(sim_->start({QStringLiteral("--chip"), QStringLiteral("stm32g0b0")}));
@@ -67,8 +52,8 @@ private slots:
                     endings << QStringLiteral("%1 %2").arg(linkOperationName(operation), outcomeName(outcome));
                 });
         window_->findChild<QAction*>(QStringLiteral("actionFirmwareUpgrade"))->trigger();
-        const bool done = lumio::test::waitUntil([&] { return informed(text("固件已更新为当前适用版本！")); }, 20000);
-        QVERIFY2(done, qPrintable(promptsText() + QStringLiteral("\nended: ") + endings.join(QStringLiteral(", "))));
+        const bool done = waitInformed(*prompter_, text("固件已更新为当前适用版本！"));
+        QVERIFY2(done, qPrintable(promptsText(*prompter_) + QStringLiteral("\nended: ") + endings.join(QStringLiteral(", "))));
         QCOMPARE(prompter_->prompts[0].text, text("确认要升级处理器固件为当前适配版本吗？"));
         QCOMPARE(prompter_->prompts[0].caption, text("警告"));
         QVERIFY2(prompter_->prompts[1].text.contains(QStringLiteral("stm32g0b0")) &&
@@ -93,43 +78,19 @@ private slots:
         qobject_cast<QLineEdit*>(terminal.control(1056))->setText(QStringLiteral("1 69 0 15 0 0 4C 7"));
         qobject_cast<QPushButton*>(terminal.control(1055))->click();
         auto* received = qobject_cast<QPlainTextEdit*>(terminal.control(1027));
-        QVERIFY(lumio::test::waitUntil([&] { return received->toPlainText().startsWith(QStringLiteral("01 69 07 ")); }, 5000));
+        QVERIFY(waitUntil([&] { return received->toPlainText().startsWith(QStringLiteral("01 69 07 ")); }, 5000));
         terminal.close();
         QCOMPARE(window_->linkPanel()->link().operation(), LinkOperation::Idle);
     }
 
 private:
-    QString path(const char* name) const { return folder_->filePath(QString::fromLatin1(name)); }
 
     void openWindow() {
-        const QString settings = QStringLiteral("[canshu_v2]\r\ncom_or_tcp=1\r\nsocket_port=%1\r\nip=127.0.0.1\r\n"
-                                                "firmware_dir=%2\r\n")
-                                     .arg(sim_->tcpPort())
-                                     .arg(path("images"));
-        QVERIFY(writeFile(path("zt_lumio.ini"), settings.toUtf8()));
-        window_ = std::make_unique<CMy1Dlg>(Edition::Current, nullptr, SettingsStore(path("zt_lumio.ini")));
-        window_->setPrompter(prompter_.get());
-        qobject_cast<QPushButton*>(window_->control(1008))->click();
-        QVERIFY(lumio::test::waitUntil(
-            [&] { return qobject_cast<QPushButton*>(window_->control(1008))->text() == text("网络已连接"); }, 5000));
+        window_ = openNetworkWindow(Edition::Current, path("zt_lumio.ini"), sim_->tcpPort(), *prompter_,
+                                    QStringLiteral("firmware_dir=%1\r\n").arg(path("images")));
+        QVERIFY(window_);
+        QVERIFY(connectNetwork(*window_));
     }
-
-    QString promptsText() const {
-        QStringList lines;
-        for (const Prompt& prompt : prompter_->prompts) lines << prompt.caption + QStringLiteral(": ") + prompt.text;
-        return lines.join(QLatin1Char('\n'));
-    }
-
-    bool informed(const QString& message) const {
-        for (const Prompt& prompt : prompter_->prompts)
-            if (prompt.kind == Prompt::Inform && prompt.text == message) return true;
-        return false;
-    }
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<SimProcess> sim_;
-    std::unique_ptr<ScriptedPrompter> prompter_;
-    std::unique_ptr<CMy1Dlg> window_;
 };
 
 QTEST_MAIN(WindowToolsE2eTest)

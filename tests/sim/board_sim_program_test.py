@@ -187,7 +187,7 @@ def relay_and_chip():
     board = Board("--tcp", "0", "--relay", "8", "--verbose")
     link = Link(port=board.port)
     link.send(bytes.fromhex("5501120000000169"))
-    check(link.receive(8) == bytes.fromhex("220100000001082C"), "relay mode: closing channel 1 answers with the status")
+    check(link.receive(8) == bytes.fromhex("2201120000000136"), "relay mode: closing channel 1 answers with the status")
     link.send(bytes.fromhex("5501330000000089"))
     check(link.receive(1, wait=0.5) == b"", "relay mode: a command without reply gets none")
     link.close()

@@ -129,7 +129,7 @@ private slots:
             {"actionColourMenu", {u("黑色（默认）"), u("蓝色"), u("红色"), u("绿色")}},
             {"toolsMenu", {u("特殊添加>"), u("指令向导"), u("调试助手"), u("测试工具")}},
             {"specialAddMenu", {u("添加到选中项之前"), u("添加到选中项之后")}},
-            {"linkMenu", {u("读取全部"), u("写入全部"), "-", u("校准时间"), u("读取模块时间"), u("设备加密"), u("设备解密"),
+            {"linkMenu", {u("读取全部"), u("写入全部"), u("写入后校验"), "-", u("校准时间"), u("读取模块时间"), u("设备加密"), u("设备解密"),
                           u("地址操作>"), u("读取硬件信息"), u("读取硬件信息2"), "-", u("读取网络信息"), u("读取ID")}},
             {"addressMenu", {u("读地址"), u("写地址(上电10秒以内)")}},
             {"helpMenu", {u("说明文档另存为"), u("例程文件另存为"), u("升级记录"), "-", u("关于 Lumio工具(&A)...")}},
@@ -145,6 +145,14 @@ private slots:
         // No thread list and no firmware upgrade in this build.
         QVERIFY(!action("actionThreadList"));
         QVERIFY(!window->findChild<QMenu*>(QStringLiteral("firmwareMenu")));
+    }
+
+    void everyEntryWorks() {
+        // No placeholder is left: every entry of the menu bar and its submenus is enabled.
+        QStringList disabled;
+        for (const QAction* entry : window->menuBar()->findChildren<QAction*>())
+            if (!entry->isSeparator() && !entry->isEnabled()) disabled << entry->objectName();
+        QVERIFY2(disabled.isEmpty(), qPrintable(disabled.join(QStringLiteral(", "))));
     }
 
     void functionListContextMenuColoursOnlyInClassic() {

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 #include "core/editing/example_programs.h"
 #include "ui/app/main_window.h"
@@ -128,7 +129,10 @@ void CMy1Dlg::replaceMenus(QMenuBar* bar, QMenu* context) {
     // The undo and redo entries go with the old bar.
     undoAction_ = nullptr;
     redoAction_ = nullptr;
+    // The old bar goes now, not later: its entries must not be found by name any more.
+    const QPointer<QMenuBar> old = menuBar();
     setMenuBar(bar);
+    delete old.data();
     // F10 opens the first menu of the bar now shown.
     if (auto* menuKey = findChild<QAction*>(QStringLiteral("actionMenuKey"), Qt::FindDirectChildrenOnly))
         connect(menuKey, &QAction::triggered, bar, [bar] { bar->setActiveAction(bar->actions().constFirst()); });

@@ -15,6 +15,9 @@
 #include "ui/app/statement_list.h"
 #include "ui/classic/embedded_document_file.h"
 #include "ui/classic/listing_text_dialog.h"
+#include "ui/classic/relay_test_panel.h"
+#include "ui/link/link_panel.h"
+#include "ui/tools/tool_windows.h"
 #include "ui/dialogs/list_windows.h"
 #include "ui/dialogs/statement_editor_wiring.h"
 
@@ -70,13 +73,15 @@ void buildToolsMenu(QMenuBar* bar, CMy1Dlg& window) {
     QMenu* special = addSubmenu(tools, "特殊添加", "specialAddMenu");
     addCommand(special, "添加到选中项之前", "actionAddBefore", &window, [&window] { addBesideSelection(window, true); });
     addCommand(special, "添加到选中项之后", "actionAddAfter", &window, [&window] { addBesideSelection(window, false); });
+    // The link wires the wizard and the terminal (wireToolMenus).
     addDisabled(tools, "指令向导", "actionCommandWizard");
     addDisabled(tools, "调试助手", "actionDebugTerminal");
-    addDisabled(tools, "测试工具", "actionRelayTest");
+    addCommand(tools, "测试工具", "actionRelayTest", &window, [&window] { runRelayTestPanel(window); });
 }
 
 void buildLinkMenu(QMenuBar* bar) {
     QMenu* link = topMenu(bar, "通信(&C)", "linkMenu");
+    // The link panel enables these by their names.
     addDeviceEntries(link, "写地址(上电10秒以内)");
     addDisabled(link, "读取网络信息", "actionNetworkInfo");
     addDisabled(link, "读取ID", "actionReadId");
@@ -132,6 +137,23 @@ void installClassicMenus(CMy1Dlg& window) {
     buildHelpMenu(bar, window);
     window.replaceMenus(bar, buildContextMenu(window));
     addHistoryKeys(window);
+    // The link and the tools serve the new entries.
+    if (LinkPanel* panel = window.linkPanel()) panel->wireMenu();
+    wireToolMenus(window);
+}
+
+void runRelayTestPanel(CMy1Dlg& window) {
+    LinkPanel* panel = window.linkPanel();
+    if (!panel) return;
+    panel->followSettings();
+    DeviceLink& link = panel->link();
+    RelayTestPanel dialog([&link](const RelayPanelCommand& command) {
+        link.sendRelayCommand(command.target, command.code, command.value);
+    }, link.moduleAddress(), window.prompter(), &window);
+    QObject::connect(&link, &DeviceLink::relayFrame, &dialog, &RelayTestPanel::receiveFrame);
+    link.openRelayPanel();
+    dialog.exec();
+    link.closeRelayPanel();
 }
 
 void addBesideSelection(CMy1Dlg& window, bool before) {

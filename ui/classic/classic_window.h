@@ -2,7 +2,7 @@
 // What the classic build's main window adds or replaces: its main menu (menu 132) and the listing's
 // context menu (menu 155), with the commands only this build has: importing a block file at the
 // selection or at the end, viewing the listing as text, line colours and adding before or after the
-// selected line, and the help menu's embedded documents.
+// selected line, the help menu's embedded documents, and the link's and the tools' entries of its menus.
 #include "core/classic/embedded_documents.h"
 
 namespace lumio {
@@ -22,5 +22,8 @@ void showListingText(CMy1Dlg& window);
 void saveDocument(CMy1Dlg& window, EmbeddedDocument document);
 // 升级记录: the change history in a read-only text window.
 void showChangeHistory(CMy1Dlg& window);
+// 测试工具: the relay test panel on the window's link, modal; the link's operation is the panel's while
+// it is open and Idle after.
+void runRelayTestPanel(CMy1Dlg& window);
 
 }  // namespace lumio

@@ -86,11 +86,13 @@ void LinkPanel::wireMenu() {
         {"actionWriteAddress", command::kWriteAddress, &LinkPanel::writeAddress},
         {"actionHardwareInfo", command::kHardwareInfo, &LinkPanel::hardwareInfo},
         {"actionHardwareInfo2", command::kHardwareInfo2, &LinkPanel::hardwareInfo2},
+        {"actionNetworkInfo", 0, &LinkPanel::networkInfo},
+        {"actionReadId", 0, &LinkPanel::identification},
     };
     for (const auto& entry : entries) {
         auto* action = window_.findChild<QAction*>(QString::fromLatin1(entry.name));
         if (!action) continue;
-        action->setProperty("commandId", entry.id);
+        if (entry.id != 0) action->setProperty("commandId", entry.id);
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, entry.run);
     }
@@ -228,6 +230,16 @@ void LinkPanel::hardwareInfo() {
 void LinkPanel::hardwareInfo2() {
     followSettings();
     link_->hardwareInfo2();
+}
+
+void LinkPanel::networkInfo() {
+    followSettings();
+    link_->networkInfo();
+}
+
+void LinkPanel::identification() {
+    followSettings();
+    link_->identification();
 }
 
 void LinkPanel::setVerifyAfterWrite(bool on) {

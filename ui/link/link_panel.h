@@ -6,6 +6,7 @@
 // asks the confirmation questions before a command and shows the link's messages through the window's
 // prompter; the no-answer note goes to the status line, so it never stops the user.
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include "core/text/bytes.h"
@@ -39,7 +40,7 @@ public:
 
     DeviceLink& link() { return *link_; }
     bool verifyAfterWrite() const { return verifyAfterWrite_; }
-    QAction* verifyAction() const { return verifyAction_; }
+    QAction* verifyAction() const { return verifyAction_.data(); }
 
 public slots:
     // The connect button: connects or disconnects the network, opens or closes the serial port.
@@ -54,16 +55,21 @@ public slots:
     void writeAddress();
     void hardwareInfo();
     void hardwareInfo2();
+    // The classic edition's 读取网络信息 and 读取ID.
+    void networkInfo();
+    void identification();
     // 写入后校验: kept in the settings file.
     void setVerifyAfterWrite(bool on);
     // After OK in the settings dialog, changed or not: the link is applied again and its state shown.
     void applyConfirmedSettings();
     // The link follows the window's settings (port, baud, address, mode); an open pipe is not moved.
     void followSettings();
+    // Enables and connects the window's 通信 entries the link serves, found by their object names; an
+    // edition that replaces the window's menus calls it again for its own.
+    void wireMenu();
 
 private:
     void wireControls();
-    void wireMenu();
     void wireLink();
     void showState();
     void inform(const QString& text, const QString& caption = {});
@@ -73,7 +79,7 @@ private:
     CMy1Dlg& window_;
     const SettingsStore& settings_;
     DeviceLink* link_ = nullptr;
-    QAction* verifyAction_ = nullptr;
+    QPointer<QAction> verifyAction_;  // goes with its menu
     bool verifyAfterWrite_ = true;
     // The settings dialog asked for the network: its result is reported when the attempt ends.
     bool reportConnectResult_ = false;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/edition_profile.h"
 #include "core/link/hex_text.h"
 #include "ui/app/prompter.h"
 #include "ui/app/qt_text.h"
@@ -30,7 +31,7 @@ QString shown(std::string_view gbk) {
 Czhilingshengchengqi::Czhilingshengchengqi(ToolLink& link, Prompter& prompter, QWidget* parent)
     : QDialog(parent), link_(link), prompter_(prompter) {
     setObjectName(QStringLiteral("commandWizard"));
-    setWindowTitle(text("继电器板指令生成向导V1.7"));
+    setWindowTitle(text(editionProfile(Edition::Current).wizardCaption));
     setModal(true);
     const auto keep = [this](int id, QWidget* widget, const char* name) {
         widget->setObjectName(QString::fromLatin1(name));

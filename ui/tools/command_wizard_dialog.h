@@ -1,5 +1,5 @@
 #pragma once
-// Czhilingshengchengqi: the relay-board command wizard (dialog 131, "继电器板指令生成向导V1.7"). A modal
+// Czhilingshengchengqi: the relay-board command wizard (dialog 131, captioned by the edition). A modal
 // dialog, built anew each time, that composes the 8-byte commands of the relay boards from the user's
 // choices (core/link/wizard_frames.h), shows them as hexadecimal text and can send that text.
 #include <QDialog>

@@ -58,7 +58,7 @@ void wireToolMenus(CMy1Dlg& window) {
     });
     wire("actionCommandWizard", command::kCommandWizard, [&window, panel] {
         panel->followSettings();
-        runCommandWizard(window, panel->link(), window.prompter());
+        runCommandWizard(window, panel->link(), window.prompter(), window.profile().wizardCaption);
     });
     const auto upgrade = [&window, panel](FirmwareRate rate) {
         panel->followSettings();
@@ -86,8 +86,9 @@ Ctiaoshi_helper_dlg& openDebugTerminal(QWidget& window, DeviceLink& link, Prompt
     return *terminal;
 }
 
-void runCommandWizard(QWidget& window, DeviceLink& link, Prompter& prompter) {
+void runCommandWizard(QWidget& window, DeviceLink& link, Prompter& prompter, const char* caption) {
     Czhilingshengchengqi wizard(toolLinkOf(window, link), prompter, &window);
+    wizard.setWindowTitle(QString::fromUtf8(caption));
     wizard.exec();
 }
 

@@ -47,7 +47,8 @@ private:
 
 // The terminal of `window` (created on the first call, a child of the window), opened and brought up.
 Ctiaoshi_helper_dlg& openDebugTerminal(QWidget& window, DeviceLink& link, Prompter& prompter);
-void runCommandWizard(QWidget& window, DeviceLink& link, Prompter& prompter);
+// The command wizard under `caption` (UTF-8), the edition's.
+void runCommandWizard(QWidget& window, DeviceLink& link, Prompter& prompter, const char* caption);
 
 // Where the editor looks for firmware images: the folder of the settings key, then "firmware" beside
 // the program (the images built in come last by themselves).

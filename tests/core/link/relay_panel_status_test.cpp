@@ -17,6 +17,24 @@ std::vector<int> closedChannels(std::uint32_t states) {
     return closed;
 }
 
+TEST(RelayPanelStatus, EachButtonsCommand) {
+    const struct {
+        RelayPanelButton button;
+        int channel;
+        RelayPanelCommand command;
+    } cases[] = {
+        {RelayPanelButton::Channel, 1, {7, 0x20, 1}},
+        {RelayPanelButton::Channel, 32, {7, 0x20, 32}},
+        {RelayPanelButton::CloseAll, 0, {7, 0x13, 0xFFFFFFFF}},
+        {RelayPanelButton::OpenAll, 0, {7, 0x13, 0}},
+        {RelayPanelButton::Query, 0, {7, 0x10, 0}},
+        {RelayPanelButton::ReadAddress, 0, {0xF5, 0x40, 0}},
+        {RelayPanelButton::WriteAddress, 0, {0xF5, 0x41, 7}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(relayPanelCommand(c.button, 7, c.channel), c.command) << static_cast<int>(c.button) << " " << c.channel;
+}
+
 TEST(RelayPanelStatus, QueryReplyOfTheSelectedBoard) {
     const RelayPanelReply reply = readRelayPanelReply(frame({0x22, 0x01, 0x10, 0x00, 0x00, 0x00, 0x05, 0x38}), 1);
     ASSERT_TRUE(reply.channelStates.has_value());
