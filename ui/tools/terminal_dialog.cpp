@@ -24,6 +24,9 @@ QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 // The receive box holds at most this many lines, the oldest dropped first, and starts a new line after
 // this many characters: a text widget slows down on very long lines, and a hexadecimal stream has none.
 constexpr int kDisplayLines = 10000;
+// Hexadecimal lines are full ones, twice the characters of a typical text line: half as many keep the
+// box's cost per batch the same.
+constexpr int kHexDisplayLines = 5000;
 constexpr int kDisplayLineLength = 96;  // 32 bytes in hexadecimal
 
 constexpr int kRowCheckIds[] = {1057, 1058, 1061, 1067, 1073};
@@ -199,6 +202,7 @@ void Ctiaoshi_helper_dlg::showFrames() {
 
 void Ctiaoshi_helper_dlg::setHexDisplay(bool on) {
     text_.setHexDisplay(on);
+    receiveBox_->setMaximumBlockCount(on ? kHexDisplayLines : kDisplayLines);
     showAll();
 }
 
