@@ -6,7 +6,8 @@
 #       e.g. "core", "ui" or "sim/harness"). LIBS are linked PUBLIC: a library's headers may use theirs.
 #   lumio_include_folder(TARGET PUBLIC|PRIVATE SPELLING [FOLDER])
 #       Only the include folder: "<SPELLING>/..." finds the files of FOLDER (default: the current source
-#       folder). For programs and tests (PRIVATE), and for a library made some other way.
+#       folder). For programs and tests (PRIVATE), and for a library made some other way. FOLDER may
+#       be one file, with SPELLING its path: a header-only INTERFACE library of that header alone.
 #   lumio_precompile_qt_headers(TARGET [HEADERS...])
 #       The Qt Widgets headers most windows use, and HEADERS, precompiled once for TARGET (unless
 #       LUMIO_PRECOMPILE_HEADERS is off): a Qt source spends most of its time reading them.

@@ -1,7 +1,12 @@
 # Helpers that register tests with CTest.
 #   lumio_add_gtest(NAME SOURCES... [LIBS ...])   GoogleTest binary, each test discovered
-#   lumio_add_qt_test(NAME SOURCES... [LIBS ...]) Qt Test binary, run offscreen
-# Both pass LUMIO_TEST_DATA, the folder tests/data, as a compile definition.
+#   lumio_add_qt_test(NAME SOURCES... [LIBS ...] [PRECOMPILED TARGET])
+#                                                 Qt Test binary, run offscreen; PRECOMPILED: reuse the
+#                                                 precompiled headers of TARGET (which it links)
+#   lumio_test_settings(TARGET PUBLIC|PRIVATE)    what both give a test: for a test support library
+# Both pass LUMIO_TEST_DATA, the folder tests/data, as a compile definition, let the sources include
+# "tests/..." (test support files) besides the headers of the libraries they link, and compile the
+# test code itself with light optimisation.
 set(LUMIO_TEST_DATA_DIR "${PROJECT_SOURCE_DIR}/tests/data")
 
 # GoogleTest from its sources (Debian: /usr/src/googletest) when no built copy fits the target, as in
@@ -18,6 +23,15 @@ if(LUMIO_GTEST_SOURCE_DIR AND NOT TARGET GTest::gtest)
   endif()
 endif()
 
+function(lumio_test_settings target visibility)
+  target_compile_definitions(${target} ${visibility} LUMIO_TEST_DATA="${LUMIO_TEST_DATA_DIR}")
+  lumio_include_folder(${target} ${visibility} tests "${PROJECT_SOURCE_DIR}/tests")
+  # Test code needs no full optimisation (the libraries under test keep theirs), and builds faster.
+  if(NOT MSVC)
+    target_compile_options(${target} ${visibility} $<$<CONFIG:RelWithDebInfo,Release>:-O1>)
+  endif()
+endfunction()
+
 function(lumio_add_gtest name)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   if(NOT TARGET GTest::gtest)
@@ -26,7 +40,7 @@ function(lumio_add_gtest name)
   include(GoogleTest)
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE lumio_core GTest::gtest GTest::gtest_main ${ARG_LIBS})
-  target_compile_definitions(${name} PRIVATE LUMIO_TEST_DATA="${LUMIO_TEST_DATA_DIR}")
+  lumio_test_settings(${name} PRIVATE)
   if(CMAKE_CROSSCOMPILING)
     # Listing the tests would run the binary at build time; the whole binary is one test instead.
     add_test(NAME ${name} COMMAND ${name})
@@ -40,10 +54,13 @@ function(lumio_add_gtest name)
 endfunction()
 
 function(lumio_add_qt_test name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "PRECOMPILED" "LIBS" ${ARGN})
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
-  target_compile_definitions(${name} PRIVATE LUMIO_TEST_DATA="${LUMIO_TEST_DATA_DIR}")
+  lumio_test_settings(${name} PRIVATE)
+  if(ARG_PRECOMPILED AND LUMIO_PRECOMPILE_HEADERS)
+    target_precompile_headers(${name} REUSE_FROM ${ARG_PRECOMPILED})
+  endif()
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()
