@@ -32,6 +32,13 @@ function(lumio_test_settings target visibility)
   endif()
 endfunction()
 
+# A test's moc file collection is empty (its Q_OBJECT classes are in its sources): loading the
+# precompiled headers would be all that compiling it costs.
+function(lumio_skip_precompiled_moc_collection target)
+  set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/mocs_compilation.cpp
+                              TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+endfunction()
+
 function(lumio_add_gtest name)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   if(NOT TARGET GTest::gtest)
@@ -41,13 +48,16 @@ function(lumio_add_gtest name)
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE lumio_core GTest::gtest GTest::gtest_main ${ARG_LIBS})
   lumio_test_settings(${name} PRIVATE)
+  # Test files share helper names, so they are never batched; the headers they all read are compiled
+  # once instead.
+  set_target_properties(${name} PROPERTIES UNITY_BUILD OFF)
+  if(LUMIO_PRECOMPILE_HEADERS)
+    target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <string> <string_view> <vector>)
+    lumio_skip_precompiled_moc_collection(${name})
+  endif()
   if(CMAKE_CROSSCOMPILING)
     # Listing the tests would run the binary at build time; the whole binary is one test instead.
     add_test(NAME ${name} COMMAND ${name})
-    # Test files share helper names, so they are not batched; the headers they all read are
-    # compiled once instead.
-    set_target_properties(${name} PROPERTIES UNITY_BUILD OFF)
-    target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <string> <string_view> <vector>)
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
   endif()
@@ -60,6 +70,7 @@ function(lumio_add_qt_test name)
   lumio_test_settings(${name} PRIVATE)
   if(ARG_PRECOMPILED AND LUMIO_PRECOMPILE_HEADERS)
     target_precompile_headers(${name} REUSE_FROM ${ARG_PRECOMPILED})
+    lumio_skip_precompiled_moc_collection(${name})
   endif()
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
