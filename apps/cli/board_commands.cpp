@@ -19,8 +19,6 @@ namespace {
 // A board that has not answered a single request by then is taken as absent.
 constexpr int kSingleReplySeconds = 10;
 
-QString fromGbkText(const std::string& gbk) { return QString::fromStdString(toUtf8(gbk)); }
-
 // The one flag a command takes beyond the link options; an error text for anything else.
 std::optional<std::string> extraArguments(const Arguments& rest, const Arguments& allowed) {
     for (const std::string& argument : rest) {

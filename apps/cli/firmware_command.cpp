@@ -19,7 +19,6 @@
 namespace lumio::cli {
 namespace {
 
-QString fromGbkText(const std::string& gbk) { return QString::fromStdString(toUtf8(gbk)); }
 std::string gbkOf(const QString& text) { return toGbk(text.toStdString()); }
 
 // Asks on standard error; true for an answer starting with y. End of input is No.

@@ -9,9 +9,13 @@
 #include <functional>
 
 #include "apps/cli/link_options.h"
+#include "core/text/gbk.h"
 #include "link/device_link.h"
 
 namespace lumio::cli {
+
+// A GBK text of the core as a QString.
+inline QString fromGbkText(const std::string& gbk) { return QString::fromStdString(toUtf8(gbk)); }
 
 class LinkJob final : public QObject {
     Q_OBJECT

@@ -5,7 +5,7 @@
 namespace lumio {
 namespace {
 
-constexpr std::array<std::uint32_t, 256> makeTable() {
+constexpr std::array<std::uint32_t, 256> makeCrc32Table() {
     std::array<std::uint32_t, 256> table{};
     for (std::uint32_t value = 0; value < 256; ++value) {
         std::uint32_t crc = value;
@@ -15,7 +15,7 @@ constexpr std::array<std::uint32_t, 256> makeTable() {
     return table;
 }
 
-constexpr std::array<std::uint32_t, 256> kTable = makeTable();
+constexpr std::array<std::uint32_t, 256> kTable = makeCrc32Table();
 
 }  // namespace
 

@@ -12,9 +12,9 @@ constexpr unsigned kNotReported = 255;
 
 // The data bytes of a reply: at most n (the length byte) and never past the frame, so a short reply
 // shows zeros rather than its CRC.
-class ReplyData {
+class NetworkReply {
 public:
-    explicit ReplyData(ByteView frame) {
+    explicit NetworkReply(ByteView frame) {
         if (frame.size() > kDataOffset) {
             const size_t count = std::min<size_t>(byteAt(frame, 2), frame.size() - kDataOffset);
             data_ = frame.substr(kDataOffset, count);
@@ -29,14 +29,14 @@ private:
 };
 
 // A dotted address stored least significant byte first at d[lowest..lowest+3].
-std::string addressText(const ReplyData& d, size_t lowest) {
+std::string addressText(const NetworkReply& d, size_t lowest) {
     return formatText("%u.%u.%u.%u", d.at(lowest + 3), d.at(lowest + 2), d.at(lowest + 1), d.at(lowest));
 }
 
 }  // namespace
 
 ClassicReport classicReportKind(ByteView frame) {
-    switch (ReplyData(frame).at(0)) {
+    switch (NetworkReply(frame).at(0)) {
         case 5: return ClassicReport::Hardware;
         case 6: return ClassicReport::Network;
         case 7: return ClassicReport::Identification;
@@ -45,7 +45,7 @@ ClassicReport classicReportKind(ByteView frame) {
 }
 
 std::string networkReport(ByteView frame) {
-    const ReplyData d(frame);
+    const NetworkReply d(frame);
     std::string text = "读取网络参数成功:\r\n\r\n";
     text += "IP地址: " + addressText(d, 4) + "\r\n";
     text += "子网掩码: " + addressText(d, 8) + "\r\n";
@@ -57,7 +57,7 @@ std::string networkReport(ByteView frame) {
 }
 
 std::string identificationReport(ByteView frame) {
-    const ReplyData d(frame);
+    const NetworkReply d(frame);
     if (d.at(1) != kIdentificationRegister) return {};
     const unsigned filled = d.at(2);
     std::string text = "读取ID成功:\r\n\r\n";

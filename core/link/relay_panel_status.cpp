@@ -1,19 +1,18 @@
 #include "core/link/relay_panel_status.h"
 
+#include "core/link/frames.h"
+
 namespace lumio {
 namespace {
 
 constexpr size_t kFrameSize = 8;
 constexpr std::uint8_t kStatusMarker = 0x22;
-constexpr std::uint8_t kReadAddressCode = 0x40;
 constexpr std::uint8_t kFirstChannelCode = 0x10;
 constexpr std::uint8_t kLastChannelCode = 0x2F;
-// The commands the panel sends.
-constexpr std::uint8_t kEveryModule = 0xF5;
+// The commands the panel sends (the address commands are those of frames.h).
 constexpr std::uint8_t kToggleWithReply = 0x20;
 constexpr std::uint8_t kSetAll = 0x13;
 constexpr std::uint8_t kQuery = 0x10;
-constexpr std::uint8_t kWriteAddressCode = 0x41;
 
 bool sumMatches(ByteView frame) {
     unsigned sum = 0;
